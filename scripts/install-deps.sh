@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build, run and test Tarvolix.
+set -euo pipefail
+packages=(build-essential cmake ninja-build pkgconf qt6-base-dev qt6-translations-l10n
+          libsqlcipher-dev fonts-liberation2)
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(xvfb xdotool xclip poppler-utils clang libclang-rt-14-dev)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

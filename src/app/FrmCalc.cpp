@@ -1,0 +1,7 @@
+#include "app/FrmCalc.h"
+
+FrmCalc::FrmCalc(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Tarvolix"));
+}

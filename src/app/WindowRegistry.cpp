@@ -1,0 +1,54 @@
+#include "app/WindowRegistry.h"
+
+#include "app/FrmCalc.h"
+#include "controls/FrmHOD.h"
+#include "datecalc/FrmDate.h"
+#include "medical/FrmMed.h"
+#include "pregnancy/FrmGros.h"
+
+namespace {
+template <typename W> WindowRegistry::Factory factoryOf()
+{
+    return [] { return static_cast<QWidget *>(new W); };
+}
+int slot(WindowKind kind) { return static_cast<int>(kind); }
+} // namespace
+
+WindowRegistry &WindowRegistry::instance()
+{
+    static WindowRegistry registry;
+    return registry;
+}
+
+WindowRegistry::WindowRegistry()
+{
+    m_factories[slot(WindowKind::Calc)] = factoryOf<FrmCalc>();
+    m_factories[slot(WindowKind::Gros)] = factoryOf<FrmGros>();
+    m_factories[slot(WindowKind::Med)] = factoryOf<FrmMed>();
+    m_factories[slot(WindowKind::HOD)] = factoryOf<FrmHOD>();
+    m_factories[slot(WindowKind::Date)] = factoryOf<FrmDate>();
+}
+
+QWidget *WindowRegistry::show(WindowKind kind)
+{
+    QPointer<QWidget> &window = m_windows[slot(kind)];
+    if (!window) {
+        window = m_factories[slot(kind)]();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QWidget *WindowRegistry::existing(WindowKind kind) const
+{
+    return m_windows[slot(kind)];
+}
+
+void WindowRegistry::setFactory(WindowKind kind, Factory factory)
+{
+    m_factories[slot(kind)] = std::move(factory);
+}

@@ -1,0 +1,39 @@
+#include "dialogs/QtUserPrompt.h"
+
+#include "app/AppInfo.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+QtUserPrompt::QtUserPrompt(QWidget *owner, QString title)
+    : m_owner(owner), m_title(title.isEmpty() ? AppInfo::title() : std::move(title))
+{
+}
+
+void QtUserPrompt::message(const QString &text, Icon icon)
+{
+    QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case Icon::Information: boxIcon = QMessageBox::Information; break;
+    case Icon::Warning: boxIcon = QMessageBox::Warning; break;
+    case Icon::Critical: boxIcon = QMessageBox::Critical; break;
+    case Icon::Question: boxIcon = QMessageBox::Question; break;
+    case Icon::None: break;
+    }
+    QMessageBox box(boxIcon, m_title, text, QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+UserPrompt::Answer QtUserPrompt::question(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, m_title, text, QMessageBox::Yes | QMessageBox::No, m_owner);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString QtUserPrompt::input(const QString &prompt, const QString &defaultAnswer)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(m_owner, m_title, prompt, QLineEdit::Normal,
+                                                 defaultAnswer, &ok);
+    return ok ? answer : QString();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// How the logic talks to the user: message boxes and the input box. Windows
+// pass a Qt implementation; tests pass a scripted one.
+class UserPrompt
+{
+public:
+    enum class Icon { None, Information, Warning, Critical, Question };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~UserPrompt() = default;
+
+    // A message box with an OK button, titled with the application's title.
+    virtual void message(const QString &text, Icon icon = Icon::None) = 0;
+    // A Yes/No question; returns Answer::Yes or Answer::No.
+    virtual Answer question(const QString &text) = 0;
+    // The input box: an empty text when the user cancels.
+    virtual QString input(const QString &prompt, const QString &defaultAnswer) = 0;
+};
