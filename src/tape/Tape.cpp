@@ -53,12 +53,14 @@ void Tape::setComment(qint64 line, const QString &comment)
 
 void Tape::appendLine()
 {
+    emit aboutToAppendLine();
     m_lines.emplace_back();
     emit lineAppended();
 }
 
 void Tape::clear()
 {
+    emit aboutToReset();
     m_lines.clear();
     m_lines.emplace_back();
     emit tapeReset();
@@ -66,6 +68,7 @@ void Tape::clear()
 
 void Tape::replace(std::deque<TapeLine> finishedLines)
 {
+    emit aboutToReset();
     m_lines = std::move(finishedLines);
     m_lines.emplace_back();
     emit tapeReset();

@@ -56,7 +56,9 @@ public:
 
 signals:
     void lineChanged(qint64 line);
+    void aboutToAppendLine();
     void lineAppended();
+    void aboutToReset();
     void tapeReset();
 
 private:
