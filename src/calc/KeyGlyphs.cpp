@@ -84,7 +84,7 @@ QVector<GlyphSegment> digit(int d, int shift = 0)
         s.run(12, 15, 12, 17);
         break;
     case 8:
-        // The reference digit, kept exactly as the keypad has always drawn it.
+        // The 8 sets the style of every digit; its strokes are fixed to the pixel.
         s.raw(12, 9, 15, 9).raw(15, 10, 15, 13).raw(14, 13, 11, 13).raw(11, 12, 11, 9);
         s.raw(15, 14, 15, 17).raw(14, 17, 11, 17).raw(11, 16, 11, 13);
         break;
@@ -223,7 +223,7 @@ QVector<GlyphSegment> constantGlyph()
 
 QVector<GlyphSegment> signGlyph()
 {
-    // The reference plus, slash and minus, kept exactly.
+    // A small plus, a stepped slash and a short minus; fixed to the pixel.
     Strokes s;
     s.raw(7, 14, 12, 14).raw(9, 12, 9, 17);
     s.raw(13, 17, 13, 15).raw(14, 15, 14, 13).raw(15, 13, 15, 11).raw(16, 11, 16, 8);
@@ -301,7 +301,7 @@ QVector<GlyphSegment> clearEntryGlyph()
 
 QVector<GlyphSegment> clearGlyph()
 {
-    // The reference C, kept exactly.
+    // Fixed to the pixel; the C of "CE" follows the same shape.
     Strokes s;
     s.raw(12, 9, 16, 9).raw(16, 10, 16, 11).raw(16, 16, 16, 17).raw(15, 17, 11, 17).raw(11, 16, 11, 9);
     return s.take();
