@@ -84,7 +84,7 @@ QVector<GlyphSegment> digit(int d, int shift = 0)
         s.run(12, 15, 12, 17);
         break;
     case 8:
-        // The reference digit, kept exactly as the keypad has always drawn it.
+        // The 8 sets the style of every digit; its strokes are fixed to the pixel.
         s.raw(12, 9, 15, 9).raw(15, 10, 15, 13).raw(14, 13, 11, 13).raw(11, 12, 11, 9);
         s.raw(15, 14, 15, 17).raw(14, 17, 11, 17).raw(11, 16, 11, 13);
         break;
@@ -223,7 +223,7 @@ QVector<GlyphSegment> constantGlyph()
 
 QVector<GlyphSegment> signGlyph()
 {
-    // The reference plus, slash and minus, kept exactly.
+    // A small plus, a stepped slash and a short minus; fixed to the pixel.
     Strokes s;
     s.raw(7, 14, 12, 14).raw(9, 12, 9, 17);
     s.raw(13, 17, 13, 15).raw(14, 15, 14, 13).raw(15, 13, 15, 11).raw(16, 11, 16, 8);
@@ -261,7 +261,8 @@ QVector<GlyphSegment> operatorGlyph(int index)
         break;
     case 5: // x^y
         return power([](Strokes &t, int x, int y) {
-            t.run(x - 1, y, x + 1, y + 2).run(x + 3, y, x, y + 3).dot(x - 1, y + 4);
+            t.run(x, y, x, y + 2).run(x + 1, y + 3, x + 2, y + 3).run(x + 3, y, x + 3, y + 4);
+            t.run(x + 2, y + 5, x, y + 5);
         });
     case 6: // Log with a small n: the logarithm in base n
         capL(s, 5);
@@ -300,7 +301,7 @@ QVector<GlyphSegment> clearEntryGlyph()
 
 QVector<GlyphSegment> clearGlyph()
 {
-    // The reference C, kept exactly.
+    // Fixed to the pixel; the C of "CE" follows the same shape.
     Strokes s;
     s.raw(12, 9, 16, 9).raw(16, 10, 16, 11).raw(16, 16, 16, 17).raw(15, 17, 11, 17).raw(11, 16, 11, 9);
     return s.take();
@@ -311,9 +312,9 @@ QVector<GlyphSegment> functionGlyph(int index)
     Strokes s;
     switch (index) {
     case 0: // euro sign
-        s.dot(17, 9).run(16, 8, 13, 8).run(12, 9, 11, 10).run(10, 11, 10, 15).run(11, 16, 12, 17);
-        s.run(13, 18, 16, 18).dot(17, 17);
-        s.run(7, 12, 14, 12).run(7, 14, 14, 14);
+        s.dot(17, 8).run(16, 7, 13, 7).run(12, 8, 11, 9).run(10, 10, 10, 16).run(11, 17, 12, 18);
+        s.run(13, 19, 16, 19).dot(17, 18);
+        s.run(7, 11, 15, 11).run(7, 14, 14, 14);
         break;
     case 1: // F
         capF(s, 11);
@@ -329,13 +330,13 @@ QVector<GlyphSegment> functionGlyph(int index)
         break;
     case 4: // x^2
         return power([](Strokes &t, int x, int y) {
-            t.run(x, y, x + 2, y).run(x + 3, y + 1, x + 3, y + 2).run(x + 2, y + 3, x, y + 5);
-            t.run(x + 1, y + 5, x + 3, y + 5);
+            t.dot(x, y + 1).run(x + 1, y, x + 2, y).run(x + 3, y + 1, x + 3, y + 2);
+            t.run(x + 2, y + 3, x + 1, y + 4).run(x, y + 5, x + 3, y + 5);
         });
     case 5: // x^3
         return power([](Strokes &t, int x, int y) {
-            t.run(x - 1, y, x + 2, y).run(x + 3, y + 1, x + 3, y + 1).run(x + 2, y + 2, x + 1, y + 2);
-            t.run(x + 3, y + 3, x + 3, y + 4).run(x + 2, y + 5, x - 1, y + 5);
+            t.run(x, y, x + 2, y).dot(x + 3, y + 1).run(x + 2, y + 2, x + 1, y + 2);
+            t.run(x + 3, y + 3, x + 3, y + 4).run(x + 2, y + 5, x, y + 5);
         });
     case 6: // 1/x
         s.run(6, 11, 8, 9).run(8, 10, 8, 17);
