@@ -48,6 +48,8 @@ private slots:
     void typedRowStaysVisibleAsRowsGrow();
     void barActionsMoveTheRows_data();
     void barActionsMoveTheRows();
+    void wheelOverRowsScrolls();
+    void resizeReturnsToTheTop();
     void focusOnControlGoesToCurrentField();
     void headerCellsSitOverTheColumns();
     void accessibility();
@@ -312,6 +314,56 @@ void TestConverterGrid::barActionsMoveTheRows()
     QCOMPARE(bar->value(), expected);
     QCOMPARE(m_grid->field(1, Column::Hexadecimal)->y(), -expected);
     QCOMPARE(m_grid->field(20, Column::Decimal)->y(), 19 * 19 - expected);
+}
+
+void TestConverterGrid::wheelOverRowsScrolls()
+{
+    m_window->resize(m_window->minimumSize());
+    QApplication::processEvents();
+    growTo(*m_grid, 20);
+    ZmtScrollRgn *region = m_grid->region();
+    region->resetBar();
+    // A wheel turned over a field reaches the region, the fields leave it alone.
+    ConverterField *f = m_grid->field(2, Column::Octal);
+    QWheelEvent probe(QPointF(5, 5), f->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f, &probe);
+    QVERIFY(!probe.isAccepted());
+
+    const QPoint at(5, 5);
+    QWheelEvent down(at, f->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(region, &down);
+    const int lines = QApplication::wheelScrollLines();
+    QCOMPARE(region->scrollValue(), lines * 19);
+    QCOMPARE(m_grid->field(1, Column::Hexadecimal)->y(), -lines * 19);
+
+    QWheelEvent up(at, f->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(region, &up);
+    QCOMPARE(region->scrollValue(), 0);
+    QCOMPARE(m_grid->field(1, Column::Hexadecimal)->y(), 0);
+}
+
+void TestConverterGrid::resizeReturnsToTheTop()
+{
+    growTo(*m_grid, 30);
+    ZmtScrollRgn *region = m_grid->region();
+    region->resetBar();
+    region->verticalBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(region->scrollValue(), 57);
+
+    m_window->resize(m_window->width(), m_window->height() - 40);
+    QCOMPARE(region->scrollValue(), 0);
+    QCOMPARE(m_grid->field(1, Column::Decimal)->y(), 0);
+    QCOMPARE(m_grid->region()->height(), m_grid->height() - 16);
+    QCOMPARE(m_grid->region()->width(), m_grid->width() - 4);
+    QCOMPARE(region->verticalBar()->maximum(), 30 * 19 - region->contentArea()->height());
+
+    // Tall enough for every row: no bar.
+    m_window->resize(m_window->width(), 30 * 19 + 60);
+    QVERIFY(!region->verticalBar()->isVisible());
+    QCOMPARE(region->contentArea()->width(), region->contentsRect().width());
 }
 
 void TestConverterGrid::focusOnControlGoesToCurrentField()
