@@ -11,7 +11,7 @@ using BaseConversion::Column;
 
 namespace {
 
-// The layout is laid out for a screen of 15 twips per pixel.
+// Sizes come from a design in twips, at 15 twips per pixel.
 constexpr int FieldWidth = 1935 / 15;
 constexpr int FieldHeight = 285 / 15;
 constexpr int ColumnLeft[3] = {0, 1920 / 15, 3840 / 15};
