@@ -1,0 +1,20 @@
+#pragma once
+
+#include "medical/MedPage.h"
+
+class MedNumberField;
+
+// Page "&LDL-Chol": the Friedewald LDL cholesterol in g/l and mmol/l.
+class LdlPage : public MedPage
+{
+    Q_OBJECT
+public:
+    explicit LdlPage(UserPrompt &prompt, QWidget *parent = nullptr);
+
+private:
+    void calculate();
+
+    QList<MedNumberField *> m_fields;
+    QRadioButton *m_millimoles;
+    QList<QLabel *> m_results;
+};
