@@ -4,12 +4,11 @@
 #include "controls/ZmtCommonCommand.h"
 #include "medical/Cockcroft.h"
 #include "medical/MedNumberField.h"
+#include "medical/MedOption.h"
 #include "medical/ResultPanel.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
-#include <QRadioButton>
 
 ClearancePage::ClearancePage(UserPrompt &prompt, QWidget *parent)
     : MedPage(1, prompt, parent)
@@ -19,9 +18,9 @@ ClearancePage::ClearancePage(UserPrompt &prompt, QWidget *parent)
     m_age = new MedNumberField(QStringLiteral("txtAge"), false, this);
     m_weight = new MedNumberField(QStringLiteral("txtPoids"), true, this);
     m_creatinine = new MedNumberField(QStringLiteral("txtCréat"), true, this);
-    auto *units = new QButtonGroup(this);
-    m_milligrams = makeOption(QStringLiteral("optCréat(0)"), QStringLiteral("mg/l"), units, true);
-    QRadioButton *micromoles = makeOption(QStringLiteral("optCréat(1)"), QStringLiteral("µmol/l"), units, false);
+    m_milligrams = new MedOption(QStringLiteral("optCréat(0)"), QStringLiteral("mg/l"), true, this);
+    MedOption *micromoles = new MedOption(QStringLiteral("optCréat(1)"), QStringLiteral("µmol/l"), false, this);
+    MedOption::makeExclusive({m_milligrams, micromoles});
     ZmtCommonCommand *button = makeCalculateButton(QStringLiteral("rndCréat"), CaptionLayout::Right);
 
     QGridLayout *g = grid();

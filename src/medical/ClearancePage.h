@@ -3,6 +3,7 @@
 #include "medical/MedPage.h"
 
 class MedNumberField;
+class MedOption;
 
 // Page "&Clairance Créat": the Cockcroft clearance of a man and of a woman.
 class ClearancePage : public MedPage
@@ -17,6 +18,6 @@ private:
     MedNumberField *m_age;
     MedNumberField *m_weight;
     MedNumberField *m_creatinine;
-    QRadioButton *m_milligrams;
+    MedOption *m_milligrams;
     QList<QLabel *> m_results;
 };

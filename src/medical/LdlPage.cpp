@@ -4,13 +4,12 @@
 #include "controls/ZmtCommonCommand.h"
 #include "medical/Friedewald.h"
 #include "medical/MedNumberField.h"
+#include "medical/MedOption.h"
 #include "medical/ResultPanel.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRadioButton>
 
 LdlPage::LdlPage(UserPrompt &prompt, QWidget *parent)
     : MedPage(4, prompt, parent)
@@ -28,9 +27,9 @@ LdlPage::LdlPage(UserPrompt &prompt, QWidget *parent)
         g->addWidget(field, i + 2, 1);
         m_fields.append(field);
     }
-    auto *units = new QButtonGroup(this);
-    QRadioButton *grams = makeOption(QStringLiteral("optLDL(0)"), QStringLiteral("g/l"), units, true);
-    m_millimoles = makeOption(QStringLiteral("optLDL(1)"), QStringLiteral("mmol/l"), units, false);
+    MedOption *grams = new MedOption(QStringLiteral("optLDL(0)"), QStringLiteral("g/l"), true, this);
+    m_millimoles = new MedOption(QStringLiteral("optLDL(1)"), QStringLiteral("mmol/l"), false, this);
+    MedOption::makeExclusive({grams, m_millimoles});
     g->addWidget(makeLabel(QStringLiteral("lblLDL(4)"), QStringLiteral("Unités")), 5, 0);
     auto *unitRow = new QHBoxLayout;
     unitRow->addWidget(grams);

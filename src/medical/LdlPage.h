@@ -3,6 +3,7 @@
 #include "medical/MedPage.h"
 
 class MedNumberField;
+class MedOption;
 
 // Page "&LDL-Chol": the Friedewald LDL cholesterol in g/l and mmol/l.
 class LdlPage : public MedPage
@@ -15,6 +16,6 @@ private:
     void calculate();
 
     QList<MedNumberField *> m_fields;
-    QRadioButton *m_millimoles;
+    MedOption *m_millimoles;
     QList<QLabel *> m_results;
 };

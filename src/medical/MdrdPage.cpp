@@ -4,12 +4,11 @@
 #include "controls/ZmtCommonCommand.h"
 #include "medical/Mdrd.h"
 #include "medical/MedNumberField.h"
+#include "medical/MedOption.h"
 #include "medical/ResultPanel.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
-#include <QRadioButton>
 
 MdrdPage::MdrdPage(UserPrompt &prompt, QWidget *parent)
     : MedPage(2, prompt, parent)
@@ -18,13 +17,13 @@ MdrdPage::MdrdPage(UserPrompt &prompt, QWidget *parent)
              QStringLiteral("Clairance de la créatinine selon la formule MDRD"));
     m_age = new MedNumberField(QStringLiteral("txtAgeMDRD"), false, this);
     m_creatinine = new MedNumberField(QStringLiteral("txtCréatMDRD"), true, this);
-    auto *units = new QButtonGroup(this);
-    m_milligrams = makeOption(QStringLiteral("optCréatMDRD(0)"), QStringLiteral("mg/l"), units, true);
-    QRadioButton *micromoles =
-        makeOption(QStringLiteral("optCréatMDRD(1)"), QStringLiteral("µmol/l"), units, false);
-    auto *origins = new QButtonGroup(this);
-    QRadioButton *other = makeOption(QStringLiteral("optOrigineMDRD(0)"), QStringLiteral("Non"), origins, true);
-    m_african = makeOption(QStringLiteral("optOrigineMDRD(1)"), QStringLiteral("Oui"), origins, false);
+    m_milligrams = new MedOption(QStringLiteral("optCréatMDRD(0)"), QStringLiteral("mg/l"), true, this);
+    MedOption *micromoles =
+        new MedOption(QStringLiteral("optCréatMDRD(1)"), QStringLiteral("µmol/l"), false, this);
+    MedOption *other = new MedOption(QStringLiteral("optOrigineMDRD(0)"), QStringLiteral("Non"), true, this);
+    m_african = new MedOption(QStringLiteral("optOrigineMDRD(1)"), QStringLiteral("Oui"), false, this);
+    MedOption::makeExclusive({m_milligrams, micromoles});
+    MedOption::makeExclusive({other, m_african});
     ZmtCommonCommand *button = makeCalculateButton(QStringLiteral("rndCréatMDRD"), CaptionLayout::Right);
 
     QGridLayout *g = grid();

@@ -3,6 +3,7 @@
 #include "medical/MedPage.h"
 
 class MedNumberField;
+class MedOption;
 
 // Page "Créat &MDRD": the MDRD filtration estimate of a man and of a woman.
 class MdrdPage : public MedPage
@@ -16,7 +17,7 @@ private:
 
     MedNumberField *m_age;
     MedNumberField *m_creatinine;
-    QRadioButton *m_milligrams;
-    QRadioButton *m_african;
+    MedOption *m_milligrams;
+    MedOption *m_african;
     QList<QLabel *> m_results;
 };

@@ -6,12 +6,10 @@
 #include "medical/FormOutcome.h"
 #include "medical/ResultPanel.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QRadioButton>
 
 namespace {
 // The small calculator drawn on the calculate buttons.
@@ -77,16 +75,6 @@ QLabel *MedPage::makeValue(const QString &name, QWidget *parent)
     label->setMinimumWidth(56);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
-}
-
-QRadioButton *MedPage::makeOption(const QString &name, const QString &text, QButtonGroup *group,
-                                  bool checked)
-{
-    auto *option = new QRadioButton(text, this);
-    option->setObjectName(name);
-    option->setChecked(checked);
-    group->addButton(option);
-    return option;
 }
 
 ZmtCommonCommand *MedPage::makeCalculateButton(const QString &name, int alignment)

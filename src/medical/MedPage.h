@@ -6,8 +6,6 @@
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
-class QButtonGroup;
 class ResultPanel;
 class UserPrompt;
 class ZmtCommonCommand;
@@ -31,7 +29,6 @@ protected:
     QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent = nullptr);
     // A label whose text is a computed value.
     QLabel *makeValue(const QString &name, QWidget *parent);
-    QRadioButton *makeOption(const QString &name, const QString &text, QButtonGroup *group, bool checked);
     ZmtCommonCommand *makeCalculateButton(const QString &name, int alignment);
     ResultPanel *makeResultPanel(const QString &name);
 
