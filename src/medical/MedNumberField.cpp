@@ -8,7 +8,6 @@ MedNumberField::MedNumberField(const QString &name, bool convertsFullStop, QWidg
     : QLineEdit(parent), m_convertsFullStop(convertsFullStop)
 {
     setObjectName(name);
-    setAccessibleName(name);
     setAlignment(Qt::AlignRight);
     setMaxLength(20);
 }
