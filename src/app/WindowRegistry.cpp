@@ -46,7 +46,9 @@ QWidget *WindowRegistry::show(WindowKind kind)
 bool WindowRegistry::isAvailable(WindowKind kind)
 {
     switch (kind) {
-    case WindowKind::Calc: return true;
+    case WindowKind::Calc:
+    case WindowKind::Med:
+    case WindowKind::HOD: return true;
     default: return false;
     }
 }
