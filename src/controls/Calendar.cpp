@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
 #include <mutex>
 
 namespace {
@@ -43,6 +44,34 @@ QColor toColor(quint32 value, const QPalette &palette)
     if (value & 0x80000000u)
         return systemColor(int(value & 0xFF), palette);
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+// The control was laid out for an 8-point sans-serif face; the nearest
+// narrow face available is taken, and made smaller still if a text would
+// otherwise spill over its neighbours.
+QFont controlFont(const QFont &base, bool bold)
+{
+    QFont font = base;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), base.family()});
+    font.setPixelSize(11);
+    font.setBold(bold);
+    font.setUnderline(false);
+    return font;
+}
+
+QFont fitted(QFont font, const QStringList &texts, int width)
+{
+    for (int size = font.pixelSize(); size > 7; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        const bool fits = std::all_of(texts.cbegin(), texts.cend(), [&](const QString &text) {
+            return metrics.horizontalAdvance(text) <= width;
+        });
+        if (fits)
+            break;
+    }
+    return font;
 }
 
 QString displayDate(const QDate &date)
@@ -279,9 +308,7 @@ void Calendar::paintEvent(QPaintEvent *)
 void Calendar::paintTitle(QPainter &painter) const
 {
     const QPalette &pal = palette();
-    QFont titleFont = font();
-    titleFont.setPixelSize(11);
-    titleFont.setBold(true);
+    QFont titleFont = fitted(controlFont(font(), true), {m_model.title()}, titleRect().width());
     titleFont.setUnderline(hasFocus());
     painter.setFont(titleFont);
     painter.setPen(toColor(titleForeColor(), pal));
@@ -298,12 +325,12 @@ void Calendar::paintGrid(QPainter &painter) const
 {
     const QPalette &pal = palette();
     const int f = frameWidth();
-    QFont cellFont = font();
-    cellFont.setPixelSize(11);
-    cellFont.setBold(false);
-    cellFont.setUnderline(false);
-    painter.setFont(cellFont);
-
+    QStringList headers;
+    for (int column = 0; column < CalendarModel::Columns; ++column)
+        headers << CalendarModel::weekdayHeader(column);
+    // Headers may use the gap between the columns, leaving room on both sides.
+    const QFont headerFont = fitted(controlFont(font(), false), headers, px(300) + 2);
+    painter.setFont(headerFont);
     painter.setPen(toColor(titleBackColor(), pal));
     for (int column = 0; column < CalendarModel::Columns; ++column) {
         const QRect header(f + px(360 * column), f + px(480), px(300), px(255));
@@ -313,6 +340,7 @@ void Calendar::paintGrid(QPainter &painter) const
     painter.setPen(Qt::black);
     painter.drawLine(f, f + px(675), f + px(2460), f + px(675));
 
+    painter.setFont(fitted(controlFont(font(), false), {QStringLiteral("28")}, px(300)));
     for (int cell = 0; cell < CalendarModel::CellCount; ++cell) {
         const QRect box = cellRect(cell);
         painter.fillRect(box, toColor(m_model.cellBackColor(cell), pal));
