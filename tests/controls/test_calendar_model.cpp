@@ -106,15 +106,6 @@ private slots:
         QCOMPARE(model.cellBackColor(41), quint32(0x00FFFF));
     }
 
-    void defaultColors()
-    {
-        const CalendarModel::Colors colors;
-        QCOMPARE(colors.back, quint32(0xFFFFFF));
-        QCOMPARE(colors.fore, quint32(0x000000));
-        QCOMPARE(colors.titleBack, quint32(0xFF0000));
-        QCOMPARE(colors.titleFore, quint32(0xFFFFFF));
-    }
-
     void title_data()
     {
         QTest::addColumn<QDate>("value");
@@ -129,14 +120,6 @@ private slots:
         QFETCH(QDate, value);
         QFETCH(QString, title);
         QCOMPARE(CalendarModel(value).title(), title);
-    }
-
-    void headers()
-    {
-        QStringList names;
-        for (int column = 0; column < CalendarModel::Columns; ++column)
-            names << CalendarModel::weekdayHeader(column);
-        QCOMPARE(names, (QStringList{"lun", "mar", "mer", "jeu", "ven", "sam", "dim"}));
     }
 
     void keys_data()

@@ -295,14 +295,6 @@ private slots:
         QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Date de départ"));
     }
 
-    void arrowToolTips()
-    {
-        QCOMPARE(Calendar::arrowToolTip(0),
-                 QStringLiteral("Clic gauche: reculer d'un mois. Clic droit: reculer d'une année"));
-        QCOMPARE(Calendar::arrowToolTip(1),
-                 QStringLiteral("Clic gauche: avancer d'un mois. Clic droit: avancer d'une année"));
-    }
-
     void screenshots()
     {
         QWidget host;

@@ -301,17 +301,6 @@ private slots:
         QVERIFY(!w.lbl("lblExplication")->isVisible());
         QCOMPARE(w.frm.mode(), dateMode ? QStringLiteral("Date") : QStringLiteral("Intervalle"));
     }
-
-    void helpLines()
-    {
-        const QStringList lines = FrmDate::helpText().split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 11);
-        QCOMPARE(lines.first(), QStringLiteral(" Home: date d'aujourd'hui."));
-        QCOMPARE(lines.at(4), QStringLiteral("  Dwn: semaine suivante."));
-        QCOMPARE(lines.last(), QStringLiteral("  Shift+PgDwn: 10 années après."));
-        for (int i = 1; i < lines.size(); ++i)
-            QVERIFY(lines.at(i).startsWith(QStringLiteral("  ")) && lines.at(i).at(2) != QLatin1Char(' '));
-    }
 };
 
 QTEST_MAIN(TestFrmDate)
