@@ -1,0 +1,2 @@
+# Tests of the pregnancy records: store, "&Fiche" commands, file location, list window.
+tarvolix_test(test_pregnancy_record_store SOURCES test_pregnancy_record_store.cpp RecordTestFiles.h)
