@@ -57,6 +57,11 @@ void FicheCommands::setState(const QString &caption, bool ficheOuverte)
     m_view.showFicheState(caption, ficheOuverte);
 }
 
+void FicheCommands::prepare()
+{
+    m_store.prepareKey();
+}
+
 void FicheCommands::newFiche()
 {
     m_view.clearPregnancy();

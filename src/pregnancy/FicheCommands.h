@@ -33,6 +33,10 @@ public:
     // Title of the input box that asks for the identifier.
     static QString saveTitle();
 
+    // Readies the record file's key so that the command about to be chosen runs
+    // without the key derivation's delay: call it when the "&Fiche" menu opens.
+    void prepare();
+
     // "&Nouvelle Fiche"
     void newFiche();
     // "&Ouvrir une Fiche": lists the records in the picker, which opens one.

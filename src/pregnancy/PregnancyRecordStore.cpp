@@ -111,6 +111,13 @@ PregnancyRecordStore::PregnancyRecordStore(QString path, QByteArray passphrase)
 {
 }
 
+void PregnancyRecordStore::prepareKey()
+{
+    const QByteArray salt = readSalt(m_path);
+    if (salt.size() == SqlCipherKey::SaltSize)
+        m_key.rawKeyFor(salt);
+}
+
 RecordStoreStatus PregnancyRecordStore::open(SqlCipherDatabase &db)
 {
     const QByteArray salt = readSalt(m_path);

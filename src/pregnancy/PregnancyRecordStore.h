@@ -28,6 +28,10 @@ public:
 
     const QString &path() const { return m_path; }
 
+    // Derives the file's key ahead of the next call, which then opens the file at
+    // once. Deriving takes some tens of milliseconds and is done once per file.
+    void prepareKey();
+
     // Identifiers of every record, in French alphabetical order.
     RecordStoreStatus names(QStringList &out);
     RecordStoreStatus find(const QString &name, PregnancyRecord &out);

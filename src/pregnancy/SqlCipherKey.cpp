@@ -44,10 +44,12 @@ public:
         m_hash.reset();
         m_hash.addData(m_inner);
         m_hash.addData(message);
-        const QByteArray innerDigest = m_hash.result();
+        char innerDigest[ShaSize];
+        const QByteArrayView inner = m_hash.resultView();
+        std::copy(inner.begin(), inner.end(), innerDigest);
         m_hash.reset();
         m_hash.addData(m_outer);
-        m_hash.addData(innerDigest);
+        m_hash.addData(QByteArrayView(innerDigest, ShaSize));
         const QByteArrayView digest = m_hash.resultView();
         std::copy(digest.begin(), digest.end(), out);
     }
