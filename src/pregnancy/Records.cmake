@@ -41,6 +41,8 @@ add_dependencies(tarvolix_ui tarvolix_fiches_file)
 # An installation gets a fresh empty file (never the build tree's, which may hold
 # records); an existing file at the destination is kept.
 include(GNUInstallDirs)
-install(CODE "file(MAKE_DIRECTORY \"\$ENV{DESTDIR}${CMAKE_INSTALL_FULL_BINDIR}\")
-execute_process(COMMAND \"$<TARGET_FILE:tarvolix_make_fiches>\"
-  \"\$ENV{DESTDIR}${CMAKE_INSTALL_FULL_BINDIR}/Fiches.gro\" COMMAND_ERROR_IS_FATAL ANY)")
+install(CODE "
+  set(fiches \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/Fiches.gro\")
+  get_filename_component(fiches_dir \"\${fiches}\" DIRECTORY)
+  file(MAKE_DIRECTORY \"\${fiches_dir}\")
+  execute_process(COMMAND \"$<TARGET_FILE:tarvolix_make_fiches>\" \"\${fiches}\" COMMAND_ERROR_IS_FATAL ANY)")
