@@ -7,7 +7,11 @@
 // caption) until that control is available; swapping it changes this file only.
 using FichesCaptionButton = QPushButton;
 
-inline FichesCaptionButton *createFichesCaptionButton(const QString &caption, QWidget *parent)
+// `answersEnter`: the button Enter presses in the dialog.
+inline FichesCaptionButton *createFichesCaptionButton(const QString &caption, QWidget *parent,
+                                                     bool answersEnter = false)
 {
-    return new FichesCaptionButton(caption, parent);
+    auto *button = new FichesCaptionButton(caption, parent);
+    button->setDefault(answersEnter);
+    return button;
 }

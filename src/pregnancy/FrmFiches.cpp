@@ -32,9 +32,8 @@ FrmFiches::FrmFiches(const QStringList &names, FichePicker::Opener open, QWidget
         m_lstFiches->setCurrentIndex(m_model->index(0));
     connect(m_lstFiches, &QListView::doubleClicked, this, &FrmFiches::openAt);
 
-    auto *ok = createFichesCaptionButton(QStringLiteral("OK"), this);
+    auto *ok = createFichesCaptionButton(QStringLiteral("OK"), this, true);
     ok->setObjectName(QStringLiteral("rndFiches0"));
-    ok->setDefault(true);
     connect(ok, &FichesCaptionButton::clicked, this, &FrmFiches::openSelected);
     auto *cancel = createFichesCaptionButton(QStringLiteral("Annuler"), this);
     cancel->setObjectName(QStringLiteral("rndFiches1"));

@@ -1,15 +1,15 @@
-#include "pregnancy/FichesPicker.h"
 #include "pregnancy/FicheCommands.h"
+#include "pregnancy/FichesCaptionButton.h"
+#include "pregnancy/FichesPicker.h"
 #include "pregnancy/FrmFiches.h"
 
 #include "FakeFicheView.h"
 #include "ScriptedFichePrompt.h"
 
-#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QListView>
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -53,9 +53,9 @@ private slots:
 
 namespace {
 
-QAbstractButton *button(FrmFiches &window, const char *name)
+FichesCaptionButton *button(FrmFiches &window, const char *name)
 {
-    return window.findChild<QAbstractButton *>(QLatin1String(name));
+    return window.findChild<FichesCaptionButton *>(QLatin1String(name));
 }
 
 void selectRow(FrmFiches &window, int row)
