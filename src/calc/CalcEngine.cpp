@@ -365,3 +365,15 @@ void CalcEngine::restart(double accumulator, EntryState state)
     m_entryState = state;
     showValue(accumulator);
 }
+
+void CalcEngine::resumeAfterEdit(std::optional<double> lastValue)
+{
+    const double accumulator = lastValue.value_or(m_accumulator);
+    const qint64 last = m_tape.openLineIndex() - 1;
+    bool onTape = false;
+    if (last >= 0 && m_tape.kind(last) != Tape::Kind::Cancel) {
+        const std::optional<double> value = TextToNumber(m_tape.cell(last, Tape::ValueColumn));
+        onTape = value && NumberToText(*value) == NumberToText(accumulator);
+    }
+    restart(accumulator, onTape ? EntryState::ResultShown : EntryState::Cleared);
+}

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 class Tape;
 class UserPrompt;
@@ -49,6 +50,11 @@ public:
 
     // After the tape was edited or loaded: the engine continues from these.
     void restart(double accumulator, EntryState state);
+    // After an edit of the tape: takes the edited calculation's last value
+    // when there is one, shows the accumulator, and goes on from the tape's
+    // last line when it holds that value, or else as from a cleared display
+    // (the next operator writes the value first).
+    void resumeAfterEdit(std::optional<double> lastValue);
 
     static QString piText();
 

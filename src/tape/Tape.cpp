@@ -74,6 +74,25 @@ void Tape::replace(std::deque<TapeLine> finishedLines)
     emit tapeReset();
 }
 
+void Tape::removeLine(qint64 line)
+{
+    emit aboutToRemoveLine(line);
+    m_lines.erase(m_lines.begin() + std::ptrdiff_t(line));
+    emit lineRemoved();
+}
+
+void Tape::keepLines(const std::vector<bool> &keep)
+{
+    emit aboutToReset();
+    std::deque<TapeLine> kept;
+    for (std::size_t i = 0; i + 1 < m_lines.size(); ++i)
+        if (keep[i])
+            kept.push_back(std::move(m_lines[i]));
+    kept.emplace_back();
+    m_lines.swap(kept);
+    emit tapeReset();
+}
+
 std::pair<qint64, qint64> Tape::block(qint64 line) const
 {
     qint64 first = line;

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <deque>
 #include <utility>
+#include <vector>
 
 // The calculation tape: finished lines 0..n-1 and the open line n on which
 // the engine writes. Lines live in a deque so that appending stays O(1)
@@ -51,6 +52,11 @@ public:
     // Replaces the whole tape with finished lines (and a fresh open line).
     void replace(std::deque<TapeLine> finishedLines);
 
+    // Removes one finished line.
+    void removeLine(qint64 line);
+    // Keeps the finished lines whose flag is true, in one pass.
+    void keepLines(const std::vector<bool> &keep);
+
     // First and last line of the calculation the line belongs to.
     std::pair<qint64, qint64> block(qint64 line) const;
 
@@ -59,6 +65,8 @@ signals:
     void aboutToAppendLine();
     void lineAppended();
     void aboutToReset();
+    void aboutToRemoveLine(qint64 line);
+    void lineRemoved();
     void tapeReset();
 
 private:

@@ -13,6 +13,10 @@ TapeTableModel::TapeTableModel(Tape &tape, QObject *parent)
         beginInsertRows(QModelIndex(), row, row);
     });
     connect(&tape, &Tape::lineAppended, this, &TapeTableModel::endInsertRows);
+    connect(&tape, &Tape::aboutToRemoveLine, this, [this](qint64 line) {
+        beginRemoveRows(QModelIndex(), int(line), int(line));
+    });
+    connect(&tape, &Tape::lineRemoved, this, &TapeTableModel::endRemoveRows);
     connect(&tape, &Tape::aboutToReset, this, &TapeTableModel::beginResetModel);
     connect(&tape, &Tape::tapeReset, this, &TapeTableModel::endResetModel);
     connect(&tape, &Tape::lineChanged, this, [this](qint64 line) {
