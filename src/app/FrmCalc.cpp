@@ -9,12 +9,16 @@
 #include "controls/ColorTranslate.h"
 #include "controls/GdiKey.h"
 #include "dialogs/QtUserPrompt.h"
+#include "tape/CancelledCalculations.h"
+#include "tape/EditFrame.h"
+#include "tape/LineEditor.h"
 #include "tape/Tape.h"
 #include "tape/TapeTableModel.h"
 #include "tape/TapeView.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -84,6 +88,12 @@ FrmCalc::FrmCalc(QWidget *parent)
                         KeypadHeight - Margin * 3 - DisplayHeight);
     connect(m_grid, &TapeView::toggleModeRequested, this, &FrmCalc::toggleMode);
     connect(m_grid, &TapeView::storeRequested, this, &FrmCalc::storeFromGrid);
+    connect(m_grid, &TapeView::editRequested, this, &FrmCalc::openEdit);
+
+    m_editFrame = new EditFrame(central);
+    connect(m_editFrame, &EditFrame::removeClicked, this, [this] { editButton(0); });
+    connect(m_editFrame, &EditFrame::okClicked, this, [this] { editButton(1); });
+    connect(m_editFrame, &EditFrame::cancelClicked, this, [this] { editButton(2); });
 
     central->setFixedSize(KeypadWidth + GridWidth + Margin, KeypadHeight);
     buildMenus();
@@ -145,7 +155,8 @@ void FrmCalc::buildMenus()
     m_editMenu = menuBar()->addMenu(QStringLiteral("&Edition"));
     m_editMenu->addAction(QStringLiteral("Copier"), this, &FrmCalc::copy)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     m_editMenu->addAction(QStringLiteral("Coller"), this, &FrmCalc::paste)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    m_editMenu->addAction(QStringLiteral("Supprimer les calculs annulés"))->setEnabled(false);
+    m_editMenu->addAction(QStringLiteral("Supprimer les calculs annulés"), this,
+                          &FrmCalc::removeCancelledCalculations);
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&Affichage"));
     const std::pair<const char *, WindowKind> tools[] = {
@@ -357,7 +368,8 @@ void FrmCalc::paste()
 
 bool FrmCalc::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !m_previewKeys || !watched->isWidgetType())
+    if (event->type() != QEvent::KeyPress || !m_previewKeys || !watched->isWidgetType()
+        || m_editFrame->isVisible())
         return false;
     auto *widget = static_cast<QWidget *>(watched);
     if (widget->window() != this || QApplication::activeModalWidget())
@@ -370,4 +382,44 @@ bool FrmCalc::eventFilter(QObject *watched, QEvent *event)
         return false;
     m_keyboard->click(*click);
     return true;
+}
+
+void FrmCalc::openEdit(int row)
+{
+    m_editor = std::make_unique<LineEditor>(*m_tape, *m_prompt);
+    const LineEditor::Opening opening = m_editor->open(row);
+    if (opening.layout == LineEditor::Layout::None) {
+        m_editor.reset();
+        return;
+    }
+    m_editFrame->showFor(opening);
+    m_grid->setEnabled(false);
+}
+
+void FrmCalc::editButton(int index)
+{
+    if (!m_editor)
+        return;
+    if (index == 0) {
+        m_editor->remove();
+    } else if (index == 1 && m_editor->ok(m_editFrame->fields()) == LineEditor::Outcome::StayOpen) {
+        m_editFrame->focusOperand();
+        return;
+    }
+    // Finish: the calculator goes on from the edited tape.
+    m_engine->resumeAfterEdit(m_editor->finishedValue());
+    m_editor.reset();
+    refresh();
+    m_editFrame->close();
+    m_grid->setEnabled(true);
+    m_grid->setFocus();
+}
+
+void FrmCalc::removeCancelledCalculations()
+{
+    if (m_tape->openLineIndex() == 0 || m_engine->operationInProgress())
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    CancelledCalculations::remove(*m_tape);
+    QGuiApplication::restoreOverrideCursor();
 }

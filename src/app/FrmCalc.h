@@ -7,6 +7,8 @@
 #include <memory>
 
 class CalcEngine;
+class EditFrame;
+class LineEditor;
 class GdiKey;
 class KeyClickSimulator;
 class QAction;
@@ -37,6 +39,7 @@ public:
     Tape &tape() { return *m_tape; }
     GdiKey *key(KeyId id) const;
     bool isGridMode() const;
+    EditFrame *editFrame() const { return m_editFrame; }
     QString displayText() const;
     QString memoryPanelText(int k) const;
 
@@ -61,6 +64,9 @@ private:
     void newTape();
     void copy();
     void paste();
+    void openEdit(int row);
+    void editButton(int index);
+    void removeCancelledCalculations();
 
     std::unique_ptr<Tape> m_tape;
     std::unique_ptr<UserPrompt> m_ownPrompt;
@@ -73,6 +79,8 @@ private:
     QLabel *m_display = nullptr;
     TapeView *m_grid = nullptr;
     TapeTableModel *m_model = nullptr;
+    EditFrame *m_editFrame = nullptr;
+    std::unique_ptr<LineEditor> m_editor;
     std::array<QLabel *, 5> m_memoryPanels{};
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;

@@ -21,6 +21,16 @@ TapeView::TapeView(QWidget *parent)
     setWordWrap(false);
     setTabKeyNavigation(false);
     setIconSize(QSize(16, 15));
+    setTextElideMode(Qt::ElideNone);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    // The grid is disabled while a line is edited and in calculator mode;
+    // its lines must stay readable then.
+    QPalette p = palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::Base, QPalette::WindowText})
+        p.setColor(QPalette::Disabled, role, p.color(QPalette::Active, role));
+    setPalette(p);
 }
 
 void TapeView::setModel(QAbstractItemModel *model)

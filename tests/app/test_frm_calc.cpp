@@ -5,12 +5,14 @@
 #include "controls/ColorTranslate.h"
 #include "controls/GdiKey.h"
 #include "support/ScriptedPrompt.h"
+#include "tape/EditFrame.h"
 #include "tape/Tape.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTableView>
@@ -252,6 +254,85 @@ private slots:
                              qPrintable(Keypad::accessibleName(place.key)));
                 }
         }
+    }
+
+    void editFrame_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("shot");
+        QTest::addColumn<QStringList>("visibleFrames");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("deleteEnabled");
+        QTest::newRow("first operand") << 0 << "edit-first" << QStringList{"fraOpération", "fraCommentaire"} << "txtOpération" << true;
+        QTest::newRow("operand") << 1 << "edit-operand" << QStringList{"fraOpération", "fraCommentaire"} << "cboOpération" << true;
+        QTest::newRow("function") << 2 << "edit-function" << QStringList{"fraFonction", "fraCommentaire"} << "cboFonction" << true;
+        QTest::newRow("total") << 3 << "edit-total" << QStringList{"fraCommentaire"} << "txtCommentaire" << false;
+    }
+    void editFrame()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, shot);
+        QFETCH(QStringList, visibleFrames);
+        QFETCH(QString, focus);
+        QFETCH(bool, deleteEnabled);
+        for (Qt::Key k : {Qt::Key_1, Qt::Key_2})
+            QTest::keyClick(window.get(), k);
+        QTest::keyClick(window.get(), Qt::Key_Plus, Qt::KeypadModifier);
+        QTest::keyClick(window.get(), Qt::Key_9);
+        QTest::keyClick(window.get(), Qt::Key_R);
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        QTRY_COMPARE(window->tape().openLineIndex(), qint64(4));
+        QTest::keyClick(window.get(), Qt::Key_G);
+        QVERIFY(window->isGridMode());
+        auto *grid = window->findChild<QTableView *>("flxCalc");
+        grid->setCurrentIndex(grid->model()->index(row, 1));
+        QTest::keyClick(grid, Qt::Key_Return);
+        QWidget *frame = window->editFrame();
+        QVERIFY(frame->isVisible());
+        QVERIFY(!grid->isEnabled());
+        for (const char *name : {"fraOpération", "fraFonction", "fraCommentaire"})
+            QCOMPARE(frame->findChild<QWidget *>(QString::fromUtf8(name))->isVisible(),
+                     visibleFrames.contains(QString::fromUtf8(name)));
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(frame->findChild<QWidget *>("cmdAction0")->isEnabled(), deleteEnabled);
+        saveShot(*window, shot);
+        QTest::mouseClick(frame->findChild<QWidget *>("cmdAction2"), Qt::LeftButton);
+        QVERIFY(!frame->isVisible());
+        QVERIFY(grid->isEnabled());
+        QVERIFY(grid->hasFocus());
+    }
+
+    void editOperandThroughTheFrame()
+    {
+        for (Qt::Key k : {Qt::Key_1, Qt::Key_2})
+            QTest::keyClick(window.get(), k);
+        QTest::keyClick(window.get(), Qt::Key_Plus, Qt::KeypadModifier);
+        QTest::keyClick(window.get(), Qt::Key_5);
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        QTRY_COMPARE(window->tape().openLineIndex(), qint64(3));
+        QTest::keyClick(window.get(), Qt::Key_G);
+        auto *grid = window->findChild<QTableView *>("flxCalc");
+        grid->setCurrentIndex(grid->model()->index(1, 1));
+        QTest::keyClick(grid, Qt::Key_Return);
+        auto *operand = window->editFrame()->findChild<QLineEdit *>("txtOpération");
+        operand->selectAll();
+        QTest::keyClicks(operand, "abc");
+        QTest::mouseClick(window->editFrame()->findChild<QWidget *>("cmdAction1"), Qt::LeftButton);
+        QCOMPARE(prompt.messages, QStringList{"Vous n'avez pas saisi une donnée valide."});
+        QVERIFY(window->editFrame()->isVisible());
+        QVERIFY(operand->hasFocus());
+        operand->selectAll();
+        QTest::keyClicks(operand, "7.5");
+        QTest::mouseClick(window->editFrame()->findChild<QWidget *>("cmdAction1"), Qt::LeftButton);
+        QVERIFY(!window->editFrame()->isVisible());
+        QCOMPARE(window->tape().cell(2, Tape::ValueColumn), QStringLiteral("19,5"));
+        QCOMPARE(window->displayText(), QStringLiteral("19,5"));
+        // Back on the keypad, the calculation goes on from the edited total.
+        QTest::keyClick(grid, Qt::Key_G);
+        QTest::keyClick(window.get(), Qt::Key_Plus, Qt::KeypadModifier);
+        QTest::keyClick(window.get(), Qt::Key_1);
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        QTRY_COMPARE(window->displayText(), QStringLiteral("20,5"));
     }
 
 private:

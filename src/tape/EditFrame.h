@@ -1,0 +1,43 @@
+#pragma once
+
+#include "tape/LineEditor.h"
+
+#include <QGroupBox>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// fraEdition: the frame over the keypad area in which one line of the tape
+// is edited. It shows the fields for the line's kind and reports its
+// three buttons; the tape logic is LineEditor's.
+class EditFrame : public QGroupBox
+{
+    Q_OBJECT
+public:
+    explicit EditFrame(QWidget *parent = nullptr);
+
+    void showFor(const LineEditor::Opening &opening);
+    LineEditor::Fields fields() const;
+    // The operand field after an invalid value: "." already turned into ",".
+    void focusOperand();
+    void close();
+
+    QPushButton *button(int index) const { return m_buttons[index]; }
+
+signals:
+    void removeClicked();
+    void okClicked();
+    void cancelClicked();
+
+private:
+    QGroupBox *m_operationFrame;
+    QGroupBox *m_functionFrame;
+    QGroupBox *m_commentFrame;
+    QComboBox *m_operator;
+    QLineEdit *m_operand;
+    QComboBox *m_function;
+    QLineEdit *m_comment;
+    QPushButton *m_buttons[3];
+    bool m_commentChanged = false;
+};
