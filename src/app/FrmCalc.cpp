@@ -1,7 +1,373 @@
 #include "app/FrmCalc.h"
 
+#include "app/WindowRegistry.h"
+#include "calc/CalcEngine.h"
+#include "calc/KeyClickSimulator.h"
+#include "calc/KeyGlyphs.h"
+#include "calc/Keypad.h"
+#include "calc/NumberText.h"
+#include "controls/ColorTranslate.h"
+#include "controls/GdiKey.h"
+#include "dialogs/QtUserPrompt.h"
+#include "tape/Tape.h"
+#include "tape/TapeTableModel.h"
+#include "tape/TapeView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+
+namespace {
+
+constexpr int KeypadWidth = 4455 / Keypad::TwipsPerPixel;  // the edit frame's width
+constexpr int KeypadHeight = 5415 / Keypad::TwipsPerPixel;
+constexpr int DisplayHeight = 40;
+constexpr int GridWidth = 232;
+constexpr int Margin = 8;
+
+const QString CalculatorMode = QStringLiteral("Rondovinette");
+const QString GridMode = QStringLiteral("Grille");
+
+int modifierMask(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? KeyboardMap::ShiftMask : 0)
+        | (modifiers & Qt::ControlModifier ? KeyboardMap::CtrlMask : 0)
+        | (modifiers & Qt::AltModifier ? KeyboardMap::AltMask : 0);
+}
+
+QString colorCss(quint32 color) { return TranslateColor(color).name(); }
+
+} // namespace
+
 FrmCalc::FrmCalc(QWidget *parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent),
+      m_tape(std::make_unique<Tape>()),
+      m_ownPrompt(std::make_unique<QtUserPrompt>(this)),
+      m_prompt(m_ownPrompt.get()),
+      m_engine(std::make_unique<CalcEngine>(*m_tape, *m_prompt)),
+      m_gridKeyTag(CalculatorMode)
 {
     setWindowTitle(QStringLiteral("Tarvolix"));
+    GdiKey::installAccessibility();
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("fond"));
+    central->setFocusPolicy(Qt::StrongFocus);
+    setCentralWidget(central);
+
+    auto *keypad = new QWidget(central);
+    keypad->setGeometry(0, 0, KeypadWidth, KeypadHeight);
+    buildKeypad(keypad);
+
+    m_display = new QLabel(QStringLiteral("0"), central);
+    m_display->setObjectName(QStringLiteral("lblAffich"));
+    m_display->setAccessibleName(QStringLiteral("Affichage"));
+    m_display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_display->setGeometry(KeypadWidth, Margin, GridWidth, DisplayHeight);
+    m_display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_display->setTextInteractionFlags(Qt::NoTextInteraction);
+    QFont displayFont = m_display->font();
+    displayFont.setPointSize(16);
+    m_display->setFont(displayFont);
+
+    m_grid = new TapeView(central);
+    m_grid->setObjectName(QStringLiteral("flxCalc"));
+    m_grid->setAccessibleName(QStringLiteral("Bande de calcul"));
+    m_model = new TapeTableModel(*m_tape, this);
+    m_grid->setModel(m_model);
+    m_grid->setGeometry(KeypadWidth, Margin * 2 + DisplayHeight, GridWidth,
+                        KeypadHeight - Margin * 3 - DisplayHeight);
+    connect(m_grid, &TapeView::toggleModeRequested, this, &FrmCalc::toggleMode);
+    connect(m_grid, &TapeView::storeRequested, this, &FrmCalc::storeFromGrid);
+
+    central->setFixedSize(KeypadWidth + GridWidth + Margin, KeypadHeight);
+    buildMenus();
+    buildStatusBar();
+
+    m_keyboard = new KeyClickSimulator([this](KeyId k, int b, int s) { keyDown(k, b, s); },
+                                       [this](KeyId k, int b, int s) { keyUp(k, b, s); }, this);
+    qApp->installEventFilter(this);
+
+    applyAppearance({0x8000000F, 0x80000012, 0x8000000F, 0xE0E0E0, 0x000000});
+    refresh();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    central->setFocus();
+}
+
+FrmCalc::~FrmCalc()
+{
+    qApp->removeEventFilter(this);
+}
+
+void FrmCalc::setPrompt(UserPrompt *prompt)
+{
+    m_prompt = prompt;
+    m_engine = std::make_unique<CalcEngine>(*m_tape, *m_prompt);
+    refresh();
+}
+
+void FrmCalc::buildKeypad(QWidget *area)
+{
+    for (const Keypad::Place &place : Keypad::places()) {
+        auto *key = new GdiKey(area);
+        const KeyId id = place.key;
+        if (id.group == KeyGroup::Grid) {
+            key->setSurfaceSize(Keypad::GridKeyWidthPixels, Keypad::GridKeyHeightPixels);
+            key->setFillStyle(1);
+            m_gridKey = key;
+        }
+        key->move(place.leftTwips / Keypad::TwipsPerPixel, place.topTwips / Keypad::TwipsPerPixel);
+        key->setToolTip(Keypad::tooltip(id));
+        key->setAccessibleName(Keypad::accessibleName(id));
+        key->setAccessibleDescription(Keypad::tooltip(id));
+        connect(key, &GdiKey::mouseDown, this, [this, id](int b, int s) { keyDown(id, b, s); });
+        connect(key, &GdiKey::mouseUp, this, [this, id](int b, int s) { keyUp(id, b, s); });
+        m_keys.append({id, key});
+    }
+}
+
+void FrmCalc::buildMenus()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    QAction *blank = m_fileMenu->addAction(QStringLiteral("Grille vierge"), this, &FrmCalc::newTape);
+    blank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    m_fileMenu->addAction(QStringLiteral("Ouvrir"))->setEnabled(false);
+    m_fileMenu->addAction(QStringLiteral("Enregistrer"))->setEnabled(false);
+    m_fileMenu->addAction(QStringLiteral("Imprimer"))->setEnabled(false);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(QStringLiteral("Quitter"), this, &QWidget::close);
+
+    m_editMenu = menuBar()->addMenu(QStringLiteral("&Edition"));
+    m_editMenu->addAction(QStringLiteral("Copier"), this, &FrmCalc::copy)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_editMenu->addAction(QStringLiteral("Coller"), this, &FrmCalc::paste)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    m_editMenu->addAction(QStringLiteral("Supprimer les calculs annulés"))->setEnabled(false);
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&Affichage"));
+    const std::pair<const char *, WindowKind> tools[] = {
+        {"Convertisseur HOD", WindowKind::HOD},
+        {"Calculateur de dates", WindowKind::Date},
+        {"Calculs médicaux", WindowKind::Med},
+        {"Calendrier de la grossesse", WindowKind::Gros}};
+    for (const auto &[caption, kind] : tools) {
+        QAction *item = view->addAction(QString::fromUtf8(caption));
+        connect(item, &QAction::triggered, this, [kind = kind] { WindowRegistry::instance().show(kind); });
+        item->setEnabled(WindowRegistry::isAvailable(kind));
+    }
+
+    QMenu *custom = menuBar()->addMenu(QStringLiteral("&Personnaliser"));
+    custom->addAction(QStringLiteral("Personnaliser les couleurs"))->setEnabled(false);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
+    help->addAction(QStringLiteral("Aide de Tarvolix"))->setEnabled(false);
+    help->addAction(QStringLiteral("A propos de..."))->setEnabled(false);
+}
+
+void FrmCalc::buildStatusBar()
+{
+    for (int k = 0; k < 5; ++k) {
+        auto *panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("staBar%1").arg(k + 1));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusBar()->addWidget(panel, 1);
+        m_memoryPanels[std::size_t(k)] = panel;
+    }
+    statusBar()->setSizeGripEnabled(false);
+}
+
+GdiKey *FrmCalc::key(KeyId id) const
+{
+    for (const auto &[keyId, key] : m_keys)
+        if (keyId == id)
+            return key;
+    return nullptr;
+}
+
+bool FrmCalc::isGridMode() const { return m_gridKeyTag == GridMode; }
+
+QString FrmCalc::displayText() const { return m_display->text(); }
+
+QString FrmCalc::memoryPanelText(int k) const { return m_memoryPanels[std::size_t(k)]->text(); }
+
+void FrmCalc::applyAppearance(const Colors &colors)
+{
+    m_colors = colors;
+    for (const auto &[id, key] : m_keys) {
+        key->setBackColor(colors[0]);
+        key->setForeColor(colors[1]);
+    }
+    centralWidget()->setStyleSheet(
+        QStringLiteral("QWidget#fond { background: %1; }"
+                       "QLabel#lblAffich { background: %2; color: %3; }"
+                       "QTableView#flxCalc { background: %4; }")
+            .arg(colorCss(colors[0]), colorCss(colors[3]), colorCss(colors[4]), colorCss(colors[2])));
+    centralWidget()->setAttribute(Qt::WA_StyledBackground);
+    drawKeyFaces();
+}
+
+void FrmCalc::drawKeyFaces()
+{
+    for (const KeyId &id : KeyGlyphs::roundKeysInDrawingOrder()) {
+        GdiKey *k = key(id);
+        k->drawCircle(13, 13, 13);
+        for (const GlyphSegment &segment : KeyGlyphs::glyph(id))
+            k->drawLine(segment.to.x(), segment.to.y(), segment.from.x(), segment.from.y());
+        k->refresh();
+    }
+    drawGridKeyFace();
+}
+
+void FrmCalc::drawGridKeyFace()
+{
+    m_gridKey->cls();
+    m_gridKey->drawRoundRect(0, 0, Keypad::GridKeyWidthPixels, Keypad::GridKeyHeightPixels, 14, 14);
+    for (const GlyphSegment &segment : KeyGlyphs::gridCaption(!isGridMode()))
+        m_gridKey->drawLine(segment.to.x(), segment.to.y(), segment.from.x(), segment.from.y());
+    m_gridKey->setAccessibleName(isGridMode() ? QStringLiteral("Retour") : QStringLiteral("Editer la grille"));
+    m_gridKey->refresh();
+}
+
+void FrmCalc::keyDown(KeyId id, int button, int shift)
+{
+    Q_UNUSED(shift);
+    if (id.group == KeyGroup::Grid)
+        return;
+    GdiKey *k = key(id);
+    k->drawCircle(13, 13, 12);
+    k->refresh();
+    if (id.group == KeyGroup::ClearEntry)
+        act(id, button);
+}
+
+void FrmCalc::keyUp(KeyId id, int button, int shift)
+{
+    Q_UNUSED(shift);
+    if (id.group == KeyGroup::Grid) {
+        toggleMode();
+        return;
+    }
+    GdiKey *k = key(id);
+    k->setPenColor(k->backColor());
+    k->drawCircle(13, 13, 12);
+    k->setPenColor(k->foreColor());
+    k->refresh();
+    if (id.group != KeyGroup::ClearEntry)
+        act(id, button);
+}
+
+void FrmCalc::act(KeyId id, int button)
+{
+    CalcEngine &e = *m_engine;
+    switch (id.group) {
+    case KeyGroup::Digit: e.digitKey(id.index); break;
+    case KeyGroup::Decimal: e.decimalKey(); break;
+    case KeyGroup::Sign: e.signKey(); break;
+    case KeyGroup::Backspace: e.backspaceKey(); break;
+    case KeyGroup::ClearEntry: e.clearEntryKey(); break;
+    case KeyGroup::Clear: e.clearAllKey(); break;
+    case KeyGroup::Operator: e.operatorKey(id.index); break;
+    case KeyGroup::Equals: e.equalsKey(); break;
+    case KeyGroup::Function: e.functionKey(id.index, button); break;
+    case KeyGroup::Memory: e.memoryKey(id.index, button); break;
+    case KeyGroup::Constant: e.constantKey(id.index); break;
+    case KeyGroup::Grid: break;
+    }
+    refresh();
+}
+
+void FrmCalc::refresh()
+{
+    m_display->setText(m_engine->display());
+    for (int k = 0; k < 5; ++k)
+        m_memoryPanels[std::size_t(k)]->setText(m_engine->memoryPanelText(k));
+}
+
+void FrmCalc::toggleMode()
+{
+    if (isGridMode()) {
+        setGridMode(false);
+        return;
+    }
+    if (m_tape->openLineIndex() == 0 || m_engine->operationInProgress())
+        return;
+    setGridMode(true);
+}
+
+void FrmCalc::setGridMode(bool grid)
+{
+    m_gridKeyTag = grid ? GridMode : CalculatorMode;
+    drawGridKeyFace();
+    m_previewKeys = !grid;
+    m_fileMenu->setEnabled(!grid);
+    m_editMenu->setEnabled(!grid);
+    for (const auto &[id, key] : m_keys)
+        if (id.group != KeyGroup::Grid)
+            key->setVisible(!grid);
+    m_grid->setEnabled(grid);
+    if (grid) {
+        if (!m_grid->currentIndex().isValid())
+            m_grid->setCurrentIndex(m_model->index(int(m_tape->openLineIndex()) - 1, 1));
+        m_grid->setFocus();
+    } else {
+        centralWidget()->setFocus();
+    }
+}
+
+void FrmCalc::storeFromGrid(int row, int memory)
+{
+    if (row < 0 || row >= m_tape->openLineIndex())
+        return;
+    // Only a number can be stored: "Erreur!", "Annulation" or an empty cell
+    // leave the memory and its panel as they were.
+    const std::optional<double> value = TextToNumber(m_tape->cell(row, Tape::ValueColumn));
+    if (!value)
+        return;
+    m_engine->setMemory(memory, *value);
+    refresh();
+}
+
+void FrmCalc::newTape()
+{
+    m_keyboard->finishPending();
+    m_engine->newTape();
+    setWindowTitle(QStringLiteral("Tarvolix"));
+    refresh();
+}
+
+void FrmCalc::copy()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(m_display->text());
+}
+
+void FrmCalc::paste()
+{
+    m_keyboard->finishPending();
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return;
+    if (m_engine->paste(data->text()))
+        refresh();
+}
+
+bool FrmCalc::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !m_previewKeys || !watched->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    if (widget->window() != this || QApplication::activeModalWidget())
+        return false;
+    auto *keyEvent = static_cast<QKeyEvent *>(event);
+    const int vk = KeyboardMap::virtualKeyFor(keyEvent->key(), keyEvent->modifiers() & Qt::KeypadModifier,
+                                              keyEvent->nativeScanCode());
+    const std::optional<KeyboardMap::Click> click = KeyboardMap::clickFor(vk, modifierMask(keyEvent->modifiers()));
+    if (!click)
+        return false;
+    m_keyboard->click(*click);
+    return true;
 }

@@ -1,10 +1,81 @@
 #pragma once
 
-#include <QMainWindow>
+#include "calc/KeyId.h"
 
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class CalcEngine;
+class GdiKey;
+class KeyClickSimulator;
+class QAction;
+class QLabel;
+class QMenu;
+class Tape;
+class TapeTableModel;
+class TapeView;
+class UserPrompt;
+
+// The calculator window: the keypad of drawn keys, the display, the tape
+// grid and the memory panels, wired to the calculator engine.
 class FrmCalc : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit FrmCalc(QWidget *parent = nullptr);
+    ~FrmCalc() override;
+
+    // The five colour roles: window and keys, key symbols, grid, display
+    // background, display text.
+    using Colors = std::array<quint32, 5>;
+    void applyAppearance(const Colors &colors);
+
+    // For tests: replace the message and input boxes.
+    void setPrompt(UserPrompt *prompt);
+    CalcEngine &engine() { return *m_engine; }
+    Tape &tape() { return *m_tape; }
+    GdiKey *key(KeyId id) const;
+    bool isGridMode() const;
+    QString displayText() const;
+    QString memoryPanelText(int k) const;
+
+    // The key protocol: press draws the ring, release erases it and acts.
+    void keyDown(KeyId key, int button, int shift);
+    void keyUp(KeyId key, int button, int shift);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildKeypad(QWidget *area);
+    void buildMenus();
+    void buildStatusBar();
+    void act(KeyId key, int button);
+    void refresh();
+    void drawKeyFaces();
+    void drawGridKeyFace();
+    void toggleMode();
+    void setGridMode(bool grid);
+    void storeFromGrid(int row, int memory);
+    void newTape();
+    void copy();
+    void paste();
+
+    std::unique_ptr<Tape> m_tape;
+    std::unique_ptr<UserPrompt> m_ownPrompt;
+    UserPrompt *m_prompt = nullptr;
+    std::unique_ptr<CalcEngine> m_engine;
+    KeyClickSimulator *m_keyboard = nullptr;
+    QVector<QPair<KeyId, GdiKey *>> m_keys;
+    GdiKey *m_gridKey = nullptr;
+    QString m_gridKeyTag;
+    QLabel *m_display = nullptr;
+    TapeView *m_grid = nullptr;
+    TapeTableModel *m_model = nullptr;
+    std::array<QLabel *, 5> m_memoryPanels{};
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
+    bool m_previewKeys = true;
+    Colors m_colors{};
 };

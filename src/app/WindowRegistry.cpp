@@ -43,6 +43,16 @@ QWidget *WindowRegistry::show(WindowKind kind)
     return window;
 }
 
+bool WindowRegistry::isAvailable(WindowKind kind)
+{
+    switch (kind) {
+    case WindowKind::Calc:
+    case WindowKind::Med:
+    case WindowKind::HOD: return true;
+    default: return false;
+    }
+}
+
 QWidget *WindowRegistry::existing(WindowKind kind) const
 {
     return m_windows[slot(kind)];

@@ -23,6 +23,9 @@ public:
     QWidget *show(WindowKind kind);
     QWidget *existing(WindowKind kind) const;
 
+    // Whether the window of that kind is finished and may be offered in menus.
+    static bool isAvailable(WindowKind kind);
+
     // Tests replace a factory to observe window creation.
     void setFactory(WindowKind kind, Factory factory);
 

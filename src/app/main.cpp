@@ -1,6 +1,7 @@
 #include "app/StartupRoute.h"
 #include "app/WindowRegistry.h"
 #include "app/FrenchTranslations.h"
+#include "app/StartupProbe.h"
 
 #include <QApplication>
 
@@ -11,16 +12,12 @@ int main(int argc, char *argv[])
     FrenchTranslations::install(app);
 
     const QString argumentText = StartupRoute::argumentText(QApplication::arguments());
+    WindowKind first = WindowKind::Calc;
     switch (StartupRoute::windowFor(argumentText)) {
-    case StartupWindow::Pregnancy:
-        WindowRegistry::instance().show(WindowKind::Gros);
-        break;
-    case StartupWindow::Medical:
-        WindowRegistry::instance().show(WindowKind::Med);
-        break;
-    case StartupWindow::Calculator:
-        WindowRegistry::instance().show(WindowKind::Calc);
-        break;
+    case StartupWindow::Pregnancy: first = WindowKind::Gros; break;
+    case StartupWindow::Medical: first = WindowKind::Med; break;
+    case StartupWindow::Calculator: break;
     }
+    StartupProbe::watch(WindowRegistry::instance().show(first));
     return QApplication::exec();
 }

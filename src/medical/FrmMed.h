@@ -2,10 +2,33 @@
 
 #include <QWidget>
 
-// Window "Calculs médicaux". Its content arrives with its own feature work.
+#include <memory>
+
+class QTabWidget;
+class UserPrompt;
+class TobaccoPage;
+
+// Window "Calculs médicaux": five medical calculators on the pages of a tab strip.
 class FrmMed : public QWidget
 {
     Q_OBJECT
 public:
     explicit FrmMed(QWidget *parent = nullptr);
+    // Messages go to `prompt`, which must outlive the window.
+    explicit FrmMed(UserPrompt *prompt, QWidget *parent = nullptr);
+    ~FrmMed() override;
+
+    // The number (1 to 5) of the page shown.
+    int currentPage() const { return m_currentPage; }
+    quint8 tobaccoScore() const;
+
+private:
+    void buildPages();
+    void pageChosen(int index);
+
+    std::unique_ptr<UserPrompt> m_ownPrompt;
+    UserPrompt *m_prompt;
+    QTabWidget *m_tabs = nullptr;
+    TobaccoPage *m_tobacco = nullptr;
+    int m_currentPage = 1;
 };

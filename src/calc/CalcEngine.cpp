@@ -1,0 +1,367 @@
+#include "calc/CalcEngine.h"
+
+#include "calc/Functions.h"
+#include "calc/NumberText.h"
+#include "calc/Operators.h"
+#include "dialogs/UserPrompt.h"
+#include "tape/Tape.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace {
+
+QString typedTooLargeMessage()
+{
+    return QStringLiteral("Erreur: le nombre saisi dépasse la capacité de la calculatrice.");
+}
+
+bool readsAsNumber(const QString &answer)
+{
+    bool ok = false;
+    QLocale(QLocale::French, QLocale::France).toDouble(answer.trimmed(), &ok);
+    if (!ok)
+        QLocale::c().toDouble(answer.trimmed(), &ok);
+    return ok;
+}
+
+} // namespace
+
+CalcEngine::CalcEngine(Tape &tape, UserPrompt &prompt)
+    : m_tape(tape), m_prompt(prompt)
+{
+}
+
+QString CalcEngine::piText() { return QStringLiteral("3,1415926535897932384626433832795"); }
+
+QString CalcEngine::memoryPanelText(int k) const
+{
+    return QStringLiteral("M%1: %2").arg(k + 1).arg(NumberToText(memory(k)));
+}
+
+// Reads the typed display text; a text beyond the range of a double is
+// refused with a message and the key does nothing else.
+bool CalcEngine::readTyped(double &target)
+{
+    const std::optional<double> value = TextToNumber(m_display);
+    if (!value) {
+        m_prompt.message(typedTooLargeMessage(), UserPrompt::Icon::Warning);
+        return false;
+    }
+    target = *value;
+    return true;
+}
+
+void CalcEngine::showValue(double value)
+{
+    m_shownValue = value;
+    m_display = NumberToText(value);
+}
+
+void CalcEngine::writeOperandLine(double value)
+{
+    m_tape.setOpen(Tape::ValueColumn, NumberToText(value));
+    m_tape.appendLine();
+}
+
+void CalcEngine::writeFunctionLine(const QString &name, double result, const QString &parameter)
+{
+    const qint64 open = m_tape.openLineIndex();
+    m_tape.setCell(open, Tape::OperatorColumn, name);
+    m_tape.setCell(open, Tape::ValueColumn, NumberToText(result));
+    if (!parameter.isEmpty())
+        m_tape.setCell(open, Tape::ParameterColumn, parameter);
+    m_tape.setBackColor(open, Tape::FunctionBack);
+    m_tape.appendLine();
+}
+
+void CalcEngine::digitKey(int digit)
+{
+    const QString d = QString::number(digit);
+    if (m_entryState == EntryState::Typing && m_display != QLatin1String("0"))
+        m_display += d;
+    else
+        m_display = d;
+    m_entryState = EntryState::Typing;
+}
+
+void CalcEngine::decimalKey()
+{
+    if (m_entryState == EntryState::Typing) {
+        if (!m_display.contains(QLatin1Char(',')))
+            m_display += QLatin1Char(',');
+        return;
+    }
+    m_display = QStringLiteral("0,");
+    m_entryState = EntryState::Typing;
+}
+
+void CalcEngine::backspaceKey()
+{
+    if (m_entryState != EntryState::Typing)
+        return;
+    if (m_display.size() == 1 || (m_display.size() == 2 && m_display.startsWith(QLatin1Char('-'))))
+        m_display = QStringLiteral("0");
+    else
+        m_display.chop(1);
+}
+
+void CalcEngine::clearEntryKey()
+{
+    if (m_operationInProgress)
+        m_operand = 0;
+    else
+        m_accumulator = 0;
+    showValue(0);
+    // A cleared total is a value the tape does not hold: the cleared 0 starts
+    // a new calculation, so the next operator writes it as its first line.
+    if (m_entryState == EntryState::ResultShown && !m_operationInProgress)
+        m_entryState = EntryState::Cleared;
+}
+
+void CalcEngine::clearAllKey()
+{
+    if (m_operationInProgress) {
+        const qint64 open = m_tape.openLineIndex();
+        m_tape.setCell(open, Tape::OperatorColumn, QString());
+        m_tape.setBackColor(open, Tape::CancelBack);
+        m_tape.setValueForeColor(open, Tape::CancelFore);
+        m_tape.setCell(open, Tape::ValueColumn, QStringLiteral("Annulation"));
+        m_tape.appendLine();
+    }
+    m_accumulator = 0;
+    m_operationInProgress = false;
+    m_entryState = EntryState::Cleared;
+    m_pendingOperator.clear();
+    showValue(0);
+}
+
+void CalcEngine::signKey()
+{
+    if (m_entryState == EntryState::Typing) {
+        if (m_display == QLatin1String("0"))
+            return;
+        if (m_display.startsWith(QLatin1Char('-')))
+            m_display.remove(0, 1);
+        else
+            m_display.prepend(QLatin1Char('-'));
+        return;
+    }
+    negate();
+}
+
+void CalcEngine::negate()
+{
+    double result = 0;
+    if (m_operationInProgress) {
+        if (m_entryState == EntryState::ValueRecalled) {
+            writeOperandLine(m_operand);
+            m_operand = -1 * m_operand;
+        } else if (m_entryState == EntryState::OperatorChosen) {
+            writeOperandLine(m_accumulator);
+            m_operand = -1 * m_accumulator;
+        } else {
+            m_operand = -1 * m_operand;
+        }
+        result = m_operand;
+    } else {
+        // A cleared value is not on the tape yet either: write it first so
+        // that the "+/-" line never stands without its input.
+        if (m_entryState == EntryState::ValueRecalled || m_entryState == EntryState::Cleared)
+            writeOperandLine(m_accumulator);
+        m_accumulator = -1 * m_accumulator;
+        result = m_accumulator;
+    }
+    writeFunctionLine(Functions::names().last(), result, QString());
+    showValue(result);
+    m_entryState = EntryState::ResultShown;
+}
+
+void CalcEngine::operatorKey(int op)
+{
+    const QString symbol = Operators::symbol(op);
+    if (m_entryState == EntryState::OperatorChosen) {
+        m_pendingOperator = symbol;
+        m_tape.setOpen(Tape::OperatorColumn, symbol);
+        return;
+    }
+    if (!m_operationInProgress) {
+        if (m_entryState == EntryState::Typing && !readTyped(m_accumulator))
+            return;
+        if (m_entryState != EntryState::ResultShown)
+            writeOperandLine(m_accumulator);
+        m_operationInProgress = true;
+    } else {
+        if (m_entryState == EntryState::Typing && !readTyped(m_operand))
+            return;
+        const Operators::Outcome outcome = Operators::evaluate(m_accumulator, m_operand, m_pendingOperator);
+        if (!outcome.accepted)
+            m_prompt.message(outcome.message, UserPrompt::Icon::Warning);
+        m_accumulator = outcome.value;
+        if (m_entryState == EntryState::Typing || m_entryState == EntryState::ValueRecalled)
+            writeOperandLine(m_operand);
+        showValue(m_accumulator);
+    }
+    m_pendingOperator = symbol;
+    m_tape.setOpen(Tape::OperatorColumn, symbol);
+    m_entryState = EntryState::OperatorChosen;
+}
+
+void CalcEngine::equalsKey()
+{
+    if (!m_operationInProgress)
+        return;
+    if (m_entryState != EntryState::OperatorChosen) {
+        if (m_entryState == EntryState::Typing && !readTyped(m_operand))
+            return;
+        const Operators::Outcome outcome = Operators::evaluate(m_accumulator, m_operand, m_pendingOperator);
+        if (!outcome.accepted)
+            m_prompt.message(outcome.message, UserPrompt::Icon::Warning);
+        m_accumulator = outcome.value;
+    }
+    if (m_entryState == EntryState::Typing || m_entryState == EntryState::ValueRecalled)
+        writeOperandLine(m_operand);
+    const qint64 open = m_tape.openLineIndex();
+    m_tape.setCell(open, Tape::OperatorColumn, QStringLiteral("="));
+    m_tape.setCell(open, Tape::ValueColumn, NumberToText(m_accumulator));
+    m_tape.setBackColor(open, Tape::TotalBack);
+    m_tape.appendLine();
+    m_pendingOperator.clear();
+    m_operationInProgress = false;
+    m_entryState = EntryState::ResultShown;
+    showValue(m_accumulator);
+}
+
+// Which value a function or sign change transforms, writing it first as an
+// operand line when the tape does not hold it yet.
+bool CalcEngine::functionInput(double &input)
+{
+    if (m_operationInProgress) {
+        switch (m_entryState) {
+        case EntryState::Typing:
+            if (!readTyped(m_operand))
+                return false;
+            writeOperandLine(m_operand);
+            input = m_operand;
+            break;
+        case EntryState::ValueRecalled:
+            writeOperandLine(m_operand);
+            input = m_operand;
+            break;
+        case EntryState::OperatorChosen:
+            writeOperandLine(m_accumulator);
+            input = m_accumulator;
+            break;
+        default:
+            input = m_operand;
+            break;
+        }
+        return true;
+    }
+    if (m_entryState == EntryState::Typing && !readTyped(m_accumulator))
+        return false;
+    if (m_entryState == EntryState::Typing || m_entryState == EntryState::ValueRecalled
+        || m_entryState == EntryState::Cleared)
+        writeOperandLine(m_accumulator);
+    input = m_accumulator;
+    return true;
+}
+
+void CalcEngine::functionKey(int f, int button)
+{
+    double input = 0;
+    if (!functionInput(input))
+        return;
+    double result = input;
+    double decimals = 0;
+    bool asked = true;
+    if (Functions::needsDecimals(f) && input - std::trunc(input) != 0) {
+        QString answer = m_prompt.input(QStringLiteral("Nombre de décimales à utiliser:"), QStringLiteral("2"));
+        while (!answer.isEmpty() && !readsAsNumber(answer))
+            answer = m_prompt.input(QStringLiteral("Nombre de décimales à utiliser:"), QStringLiteral("2"));
+        asked = !answer.isEmpty();
+        decimals = asked ? LeadingNumber(answer) : -1;
+    }
+    if (asked) {
+        if (const std::optional<double> value = Functions::apply(f, button, input, decimals)) {
+            result = *value;
+            const QString parameter = Functions::needsDecimals(f) ? NumberToText(decimals) : QString();
+            writeFunctionLine(Functions::name(f, button), result, parameter);
+        }
+    }
+    if (m_operationInProgress)
+        m_operand = result;
+    else
+        m_accumulator = result;
+    showValue(result);
+    m_entryState = EntryState::ResultShown;
+}
+
+void CalcEngine::memoryKey(int k, int button)
+{
+    if (button == 1) {
+        double value = m_shownValue;
+        if (m_entryState == EntryState::Typing) {
+            if (!readTyped(value))
+                return;
+        } else if (m_entryState == EntryState::OperatorChosen) {
+            value = m_accumulator;
+        }
+        m_memories[std::size_t(k)] = value;
+        return;
+    }
+    const double value = m_memories[std::size_t(k)];
+    if (m_operationInProgress)
+        m_operand = value;
+    else
+        m_accumulator = value;
+    showValue(value);
+    m_entryState = EntryState::ValueRecalled;
+}
+
+void CalcEngine::constantKey(int k)
+{
+    if (k == 0)
+        m_display = piText();
+    m_entryState = EntryState::Typing;
+}
+
+void CalcEngine::newTape()
+{
+    m_tape.clear();
+    m_accumulator = 0;
+    // The tape no longer holds the operation in progress: end it too.
+    m_operationInProgress = false;
+    m_pendingOperator.clear();
+    showValue(0);
+    m_entryState = EntryState::Cleared;
+}
+
+bool CalcEngine::paste(const QString &text)
+{
+    std::optional<double> value = TextToNumber(text.trimmed());
+    if (!value) {
+        bool ok = false;
+        const double localeValue = QLocale(QLocale::French, QLocale::France).toDouble(text.trimmed(), &ok);
+        if (ok && std::isfinite(localeValue))
+            value = localeValue;
+    }
+    if (!value)
+        return false;
+    if (m_operationInProgress)
+        m_operand = *value;
+    else
+        m_accumulator = *value;
+    showValue(*value);
+    m_entryState = EntryState::ValueRecalled;
+    return true;
+}
+
+void CalcEngine::restart(double accumulator, EntryState state)
+{
+    m_accumulator = accumulator;
+    m_operationInProgress = false;
+    m_pendingOperator.clear();
+    m_entryState = state;
+    showValue(accumulator);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "calc/EntryState.h"
+
+#include <QString>
+#include <array>
+
+class Tape;
+class UserPrompt;
+
+// The calculator: its state and the actions of the keypad's keys. It writes
+// the tape only on the open line and closes it with Tape::appendLine().
+class CalcEngine
+{
+public:
+    static constexpr int MemoryCount = 5;
+
+    CalcEngine(Tape &tape, UserPrompt &prompt);
+
+    // Key actions.
+    void digitKey(int digit);
+    void decimalKey();
+    void signKey();
+    void backspaceKey();
+    void clearEntryKey();
+    void clearAllKey();
+    void operatorKey(int op);
+    void equalsKey();
+    void functionKey(int f, int button);
+    void memoryKey(int k, int button);
+    void constantKey(int k);
+
+    // Menu commands: "Grille vierge" and "Coller". Paste returns false and
+    // changes nothing when the text is not a number.
+    void newTape();
+    bool paste(const QString &text);
+
+    // State.
+    const QString &display() const { return m_display; }
+    EntryState entryState() const { return m_entryState; }
+    double accumulator() const { return m_accumulator; }
+    double operand() const { return m_operand; }
+    const QString &pendingOperator() const { return m_pendingOperator; }
+    bool operationInProgress() const { return m_operationInProgress; }
+    double memory(int k) const { return m_memories[std::size_t(k)]; }
+    void setMemory(int k, double value) { m_memories[std::size_t(k)] = value; }
+    // "M2: 12,5"
+    QString memoryPanelText(int k) const;
+
+    // After the tape was edited or loaded: the engine continues from these.
+    void restart(double accumulator, EntryState state);
+
+    static QString piText();
+
+private:
+    bool readTyped(double &target);
+    void showValue(double value);
+    void writeOperandLine(double value);
+    void writeFunctionLine(const QString &name, double result, const QString &parameter);
+    bool functionInput(double &input);
+    void negate();
+
+    Tape &m_tape;
+    UserPrompt &m_prompt;
+    EntryState m_entryState = EntryState::Cleared;
+    double m_accumulator = 0;
+    double m_operand = 0;
+    QString m_pendingOperator;
+    bool m_operationInProgress = false;
+    std::array<double, MemoryCount> m_memories{};
+    QString m_display = QStringLiteral("0");
+    double m_shownValue = 0; // the value the display shows when not typing
+};

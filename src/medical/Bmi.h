@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Body mass index: weight (kg) over the square of the height (m), shown as a
+// whole number with its class and silhouette picture.
+namespace Bmi {
+
+// Resource numbers of the silhouettes, from very thin to very stout.
+enum Picture { Thin = 300, Normal = 301, Overweight = 302, Obese = 303, SeverelyObese = 304 };
+
+struct Result
+{
+    double index = 0;   // the rounded index
+    QString indexText;
+    QString classText;
+    int picture = Normal;
+};
+
+// w / h², unrounded.
+double quotient(double weight, double height);
+
+// The class is decided on the rounded index; each bound belongs to the lower class.
+QString classText(double roundedIndex);
+int picture(double roundedIndex);
+
+// Both field texts as typed; nothing when the result must be blank.
+std::optional<Result> evaluate(const QString &weightText, const QString &heightText);
+
+} // namespace Bmi

@@ -1,0 +1,59 @@
+#include "medical/Cockcroft.h"
+
+#include "medical/MedNumber.h"
+#include "medical/RenalClass.h"
+
+#include <cmath>
+
+namespace Cockcroft {
+
+namespace {
+constexpr double MilligramToMicromole = 8.8;
+constexpr double WomanFactor = 0.85;
+} // namespace
+
+double manClearance(double age, double weight, double creatinine, CreatinineUnit unit)
+{
+    const double k = unit == CreatinineUnit::MilligramPerLitre ? MilligramToMicromole : 1.0;
+    const double numerator = (140 - age) * weight;
+    const double denominator = (k * creatinine) * 0.8;
+    return numerator / denominator;
+}
+
+double womanClearance(double manClearance)
+{
+    return manClearance * WomanFactor;
+}
+
+FormOutcome evaluate(const QString &ageText, const QString &weightText,
+                     const QString &creatinineText, CreatinineUnit unit)
+{
+    const std::optional<double> age = MedNumber::read(ageText);
+    if (!age)
+        return FormOutcome::refusal(QStringLiteral("Renseignez l'âge."), AgeField);
+    const std::optional<double> weight = MedNumber::read(weightText);
+    if (!weight)
+        return FormOutcome::refusal(QStringLiteral("Renseignez le poids."), WeightField);
+    const std::optional<double> creatinine = MedNumber::read(creatinineText);
+    if (!creatinine)
+        return FormOutcome::refusal(QStringLiteral("Renseignez la créatininémie."), CreatinineField);
+    if (*creatinine == 0)
+        return FormOutcome::refusal(
+            QStringLiteral("La valeur de la créatininémie ne doit pas être nulle."), CreatinineField);
+
+    const double man = manClearance(*age, *weight, *creatinine, unit);
+    const double woman = womanClearance(man);
+    const double manShown = MedNumber::roundHalfEven(man, 1);
+    const double womanShown = MedNumber::roundHalfEven(woman, 1);
+    // Extreme entries (huge or tiny numbers) can overflow the formula.
+    if (!std::isfinite(manShown) || !std::isfinite(womanShown))
+        return FormOutcome::refusal(
+            QStringLiteral("Ces valeurs ne permettent pas de calculer la clairance."), -1);
+
+    FormOutcome outcome;
+    outcome.results = {MedNumber::format(manShown, 1), MedNumber::format(womanShown, 1),
+                       RenalClass::text(manShown), RenalClass::text(womanShown)};
+    return outcome;
+}
+
+} // namespace Cockcroft

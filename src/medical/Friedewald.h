@@ -1,0 +1,29 @@
+#pragma once
+
+#include "medical/FormOutcome.h"
+
+#include <optional>
+
+// LDL cholesterol by the Friedewald formula, computed in single precision as
+// the laboratory values are given with few digits.
+namespace Friedewald {
+
+enum class Unit { GramPerLitre, MillimolePerLitre };
+enum Field { TotalField = 0, TriglyceridesField = 1, HdlField = 2 };
+
+// The unrounded LDL in g/l: total − (triglycerides / 5 + HDL), every input taken
+// without its sign and converted to g/l first. Nothing when the triglycerides
+// exceed 5 g/l (5 itself is accepted).
+std::optional<float> ldl(float total, float triglycerides, float hdl, Unit unit);
+
+// The LDL in g/l as shown: rounded to two decimals, held in single precision.
+float shownGramPerLitre(float ldl);
+
+// The LDL in mmol/l, from the shown g/l value, rounded to two decimals.
+double shownMillimolePerLitre(float shownGramPerLitre);
+
+// Checks the typed fields in their order and computes. Results: g/l, mmol/l.
+FormOutcome evaluate(const QString &totalText, const QString &triglyceridesText,
+                     const QString &hdlText, Unit unit);
+
+} // namespace Friedewald

@@ -1,0 +1,69 @@
+#include "medical/Mdrd.h"
+
+#include "medical/MedNumber.h"
+#include "medical/RenalClass.h"
+
+#include <cmath>
+
+namespace Mdrd {
+
+namespace {
+constexpr double BaseCoefficient = 186.9;
+constexpr double MilligramPerLitreDivisor = 10;
+constexpr double MicromolePerLitreDivisor = 88.4;
+constexpr double CreatinineExponent = -1.154;
+constexpr double AgeExponent = -0.203;
+constexpr double AfricanOriginFactor = 1.21;
+constexpr double WomanFactor = 0.742;
+} // namespace
+
+double manRate(double age, double creatinine, CreatinineUnit unit, bool africanOrigin)
+{
+    const double divisor = unit == CreatinineUnit::MilligramPerLitre ? MilligramPerLitreDivisor
+                                                                      : MicromolePerLitreDivisor;
+    const double origin = africanOrigin ? AfricanOriginFactor : 1.0;
+    const double milligramPerDecilitre = creatinine / divisor;
+    double rate = std::pow(milligramPerDecilitre, CreatinineExponent);
+    rate = rate * BaseCoefficient;
+    rate = rate * std::pow(age, AgeExponent);
+    return rate * origin;
+}
+
+double womanRate(double manRate)
+{
+    return manRate * WomanFactor;
+}
+
+FormOutcome evaluate(const QString &ageText, const QString &creatinineText,
+                     CreatinineUnit unit, bool africanOrigin)
+{
+    const std::optional<double> age = MedNumber::read(ageText);
+    if (!age)
+        return FormOutcome::refusal(QStringLiteral("Renseignez l'âge."), AgeField);
+    const std::optional<double> creatinine = MedNumber::read(creatinineText);
+    if (!creatinine)
+        return FormOutcome::refusal(QStringLiteral("Renseignez la créatininémie."), CreatinineField);
+    if (*creatinine == 0)
+        return FormOutcome::refusal(
+            QStringLiteral("La valeur de la créatininémie ne doit pas être nulle."), CreatinineField);
+    // The powers are undefined for these: refuse rather than show a meaningless rate.
+    if (*age <= 0)
+        return FormOutcome::refusal(QStringLiteral("L'âge doit être supérieur à zéro."), AgeField);
+    if (*creatinine < 0)
+        return FormOutcome::refusal(
+            QStringLiteral("La valeur de la créatininémie ne doit pas être négative."), CreatinineField);
+
+    const double man = manRate(*age, *creatinine, unit, africanOrigin);
+    const double manShown = MedNumber::roundHalfEven(man, 1);
+    const double womanShown = MedNumber::roundHalfEven(womanRate(man), 1);
+    if (!std::isfinite(manShown) || !std::isfinite(womanShown))
+        return FormOutcome::refusal(
+            QStringLiteral("Ces valeurs ne permettent pas de calculer la clairance."), -1);
+
+    FormOutcome outcome;
+    outcome.results = {MedNumber::format(manShown, 1), MedNumber::format(womanShown, 1),
+                       RenalClass::text(manShown), RenalClass::text(womanShown)};
+    return outcome;
+}
+
+} // namespace Mdrd

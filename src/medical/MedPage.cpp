@@ -1,0 +1,115 @@
+#include "medical/MedPage.h"
+
+#include "controls/CaptionLayout.h"
+#include "controls/ZmtCommonCommand.h"
+#include "dialogs/UserPrompt.h"
+#include "medical/FormOutcome.h"
+#include "medical/ResultPanel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+// The small calculator drawn on the calculate buttons.
+QPixmap calculatorPicture()
+{
+    QPixmap pixmap(20, 22);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x3a, 0x3f, 0x4a), 1));
+    painter.setBrush(QColor(0x6b, 0x74, 0x85));
+    painter.drawRoundedRect(QRectF(1.5, 0.5, 17, 21), 2.5, 2.5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xc8, 0xe6, 0xc0));
+    painter.drawRect(QRectF(4, 3, 12, 5));
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            painter.setBrush(row == 2 && column == 2 ? QColor(0xf0, 0x8a, 0x3c) : QColor(0xf2, 0xf2, 0xf2));
+            painter.drawRect(QRectF(4 + column * 4.3, 10 + row * 3.7, 3, 2.6));
+        }
+    }
+    return pixmap;
+}
+} // namespace
+
+MedPage::MedPage(int index, UserPrompt &prompt, QWidget *parent)
+    : QFrame(parent), m_prompt(prompt), m_grid(new QGridLayout(this))
+{
+    setObjectName(QStringLiteral("fraTab(%1)").arg(index));
+    m_grid->setContentsMargins(16, 12, 16, 14);
+    m_grid->setHorizontalSpacing(10);
+    m_grid->setVerticalSpacing(8);
+}
+
+QLabel *MedPage::addTitle(const QString &name, const QString &text)
+{
+    QLabel *title = makeLabel(name, text);
+    QFont font = title->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    title->setFont(font);
+    title->setStyleSheet(QStringLiteral("color: #1f3b63;"));
+    title->setWordWrap(true);
+    m_grid->addWidget(title, 0, 0, 1, -1);
+    m_grid->setRowMinimumHeight(1, 4);
+    return title;
+}
+
+QLabel *MedPage::makeLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent ? parent : this);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel *MedPage::makeValue(const QString &name, QWidget *parent)
+{
+    QLabel *label = makeLabel(name, QString(), parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: #0b3d91;"));
+    label->setMinimumWidth(56);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+ZmtCommonCommand *MedPage::makeCalculateButton(const QString &name, int alignment)
+{
+    auto *button = new ZmtCommonCommand(this);
+    button->setObjectName(name);
+    button->setCaption(QStringLiteral("Calculer avec ces valeurs"));
+    button->setPicture(calculatorPicture());
+    button->setDisposition(CaptionLayout::LeftOf);
+    button->setAlignment(alignment);
+    button->setMultiLine(false);
+    button->setHasBorder(true);
+    const int textWidth = button->fontMetrics().horizontalAdvance(button->caption());
+    button->setFixedSize(textWidth + 50, 34);
+    return button;
+}
+
+ResultPanel *MedPage::makeResultPanel(const QString &name)
+{
+    return new ResultPanel(name, this);
+}
+
+void MedPage::apply(const FormOutcome &outcome, const QList<QLineEdit *> &fields,
+                    const QList<QLabel *> &results)
+{
+    if (outcome.ok()) {
+        for (qsizetype i = 0; i < results.size() && i < outcome.results.size(); ++i)
+            results[i]->setText(outcome.results[i]);
+        return;
+    }
+    if (outcome.clearResults) {
+        for (QLabel *label : results)
+            label->clear();
+    }
+    m_prompt.message(outcome.message, UserPrompt::Icon::Warning);
+    if (outcome.focusField >= 0 && outcome.focusField < fields.size())
+        fields[outcome.focusField]->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,65 @@
+#include "tape/TapeTableModel.h"
+
+#include "controls/ColorTranslate.h"
+#include "tape/Tape.h"
+
+#include <QBrush>
+
+TapeTableModel::TapeTableModel(Tape &tape, QObject *parent)
+    : QAbstractTableModel(parent), m_tape(tape), m_commentMarker(QStringLiteral(":/comment-marker.xpm"))
+{
+    connect(&tape, &Tape::aboutToAppendLine, this, [this] {
+        const int row = rowCount();
+        beginInsertRows(QModelIndex(), row, row);
+    });
+    connect(&tape, &Tape::lineAppended, this, &TapeTableModel::endInsertRows);
+    connect(&tape, &Tape::aboutToReset, this, &TapeTableModel::beginResetModel);
+    connect(&tape, &Tape::tapeReset, this, &TapeTableModel::endResetModel);
+    connect(&tape, &Tape::lineChanged, this, [this](qint64 line) {
+        emit dataChanged(index(int(line), 0), index(int(line), columnCount() - 1));
+    });
+}
+
+int TapeTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_tape.rowCount());
+}
+
+int TapeTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 4;
+}
+
+QVariant TapeTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const TapeLine &line = m_tape.line(index.row());
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return line.cells[column];
+    case Qt::BackgroundRole:
+        if (column <= 1 && line.backColor != 0)
+            return QBrush(TranslateColor(line.backColor));
+        return {};
+    case Qt::ForegroundRole:
+        if (column == 1 && line.valueForeColor != 0)
+            return QBrush(TranslateColor(line.valueForeColor));
+        return {};
+    case Qt::TextAlignmentRole:
+        if (column == 0)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::DecorationRole:
+        if (column == 2 && !line.cells[2].isEmpty())
+            return m_commentMarker;
+        return {};
+    case Qt::ToolTipRole:
+        if (column == 2 && !line.cells[2].isEmpty())
+            return line.cells[2].trimmed();
+        return {};
+    default:
+        return {};
+    }
+}

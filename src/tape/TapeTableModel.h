@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QPixmap>
+
+class Tape;
+
+// The tape as the grid flxCalc shows it: four columns, the line kinds as
+// cell colours and the comment marker in column 2.
+class TapeTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit TapeTableModel(Tape &tape, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+private:
+    Tape &m_tape;
+    QPixmap m_commentMarker;
+};

@@ -1,0 +1,263 @@
+#include "app/FrmCalc.h"
+#include "calc/CalcEngine.h"
+#include "calc/Keypad.h"
+#include "calc/PixelRaster.h"
+#include "controls/ColorTranslate.h"
+#include "controls/GdiKey.h"
+#include "support/ScriptedPrompt.h"
+#include "tape/Tape.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+void saveShot(QWidget &window, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("TARVOLIX_SCREENSHOTS");
+    if (!dir.isEmpty())
+        window.grab().save(dir + '/' + name + ".png");
+}
+
+QAction *menuAction(QMainWindow &window, const QString &text)
+{
+    for (QAction *menu : window.menuBar()->actions())
+        for (QAction *item : menu->menu()->actions())
+            if (item->text() == text)
+                return item;
+    return nullptr;
+}
+
+} // namespace
+
+class TestFrmCalc : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        window = std::make_unique<FrmCalc>();
+        window->setPrompt(&prompt);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+    }
+    void cleanup() { window.reset(); prompt.messages.clear(); }
+
+    void initialState()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarvolix"));
+        QCOMPARE(window->displayText(), QStringLiteral("0"));
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(window->memoryPanelText(k), QStringLiteral("M%1: 0").arg(k + 1));
+        QVERIFY(!window->isGridMode());
+        saveShot(*window, "calculator");
+    }
+
+    void keyboardSequence_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("sum on the pad") << "12+5\r" << "17" << 3;
+        QTest::newRow("square root") << "9r" << "3" << 2;
+        QTest::newRow("comma") << "3,5" << "3,5" << 0;
+        QTest::newRow("escape") << "12+5\x1b" << "0" << 2;
+        QTest::newRow("multiply with star") << "6*7\r" << "42" << 3;
+        QTest::newRow("divide") << "8/2\r" << "4" << 3;
+    }
+    void keyboardSequence()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, display);
+        QFETCH(int, lines);
+        for (QChar c : typed) {
+            Qt::KeyboardModifiers mods = Qt::NoModifier;
+            int key = 0;
+            if (c == '+') { key = Qt::Key_Plus; mods = Qt::KeypadModifier; }
+            else if (c == '\r') key = Qt::Key_Return;
+            else if (c == '\x1b') key = Qt::Key_Escape;
+            else if (c == '*') key = Qt::Key_Asterisk;
+            else if (c == '/') { key = Qt::Key_Slash; mods = Qt::KeypadModifier; }
+            else if (c == ',') key = Qt::Key_Comma;
+            else if (c.isDigit()) key = Qt::Key_0 + c.digitValue();
+            else key = Qt::Key_A + (c.toUpper().unicode() - 'A');
+            QTest::keyClick(window.get(), Qt::Key(key), mods);
+        }
+        // The last key's release comes after its pause.
+        QTRY_COMPARE(window->displayText(), display);
+        QCOMPARE(window->tape().openLineIndex(), qint64(lines));
+    }
+
+    void pressShowsRingAndReleaseRestoresFace()
+    {
+        GdiKey *seven = window->key({KeyGroup::Digit, 7});
+        const QImage before = seven->surface().copy();
+        QTest::mousePress(seven, Qt::LeftButton);
+        const QRgb fore = TranslateColor(seven->foreColor()).rgb();
+        for (const QPoint &p : PixelRaster::circle(13, 13, 12))
+            QCOMPARE(seven->surface().pixel(p), fore);
+        QTest::mouseRelease(seven, Qt::LeftButton);
+        QCOMPARE(seven->surface(), before);
+        QCOMPARE(window->displayText(), QStringLiteral("7"));
+    }
+
+    void rightButtonVariant()
+    {
+        QTest::mouseClick(window->key({KeyGroup::Digit, 1}), Qt::LeftButton);
+        QTest::mouseClick(window->key({KeyGroup::Digit, 2}), Qt::LeftButton);
+        QTest::mouseClick(window->key({KeyGroup::Decimal, 0}), Qt::LeftButton);
+        QTest::mouseClick(window->key({KeyGroup::Digit, 5}), Qt::LeftButton);
+        QTest::mouseClick(window->key({KeyGroup::Function, 2}), Qt::RightButton);
+        QCOMPARE(window->displayText(), QStringLiteral("0,5"));
+    }
+
+    void clearEntryActsOnPress()
+    {
+        QTest::mouseClick(window->key({KeyGroup::Digit, 4}), Qt::LeftButton);
+        QTest::mousePress(window->key({KeyGroup::ClearEntry, 0}), Qt::LeftButton);
+        QCOMPARE(window->displayText(), QStringLiteral("0"));
+        QTest::mouseRelease(window->key({KeyGroup::ClearEntry, 0}), Qt::LeftButton);
+    }
+
+    void gridMode()
+    {
+        GdiKey *gridKey = window->key({KeyGroup::Grid, 0});
+        // Refused on an empty tape and during a calculation.
+        QTest::mouseClick(gridKey, Qt::LeftButton);
+        QVERIFY(!window->isGridMode());
+        window->engine().digitKey(3);
+        window->engine().operatorKey(0);
+        QTest::mouseClick(gridKey, Qt::LeftButton);
+        QVERIFY(!window->isGridMode());
+        window->engine().digitKey(4);
+        window->engine().equalsKey();
+
+        QTest::mouseClick(gridKey, Qt::LeftButton);
+        QVERIFY(window->isGridMode());
+        QVERIFY(window->key({KeyGroup::Digit, 5})->isHidden());
+        QVERIFY(!menuAction(*window, "Grille vierge")->isEnabled() || !window->menuBar()->actions()[0]->isEnabled());
+        QCOMPARE(gridKey->accessibleName(), QStringLiteral("Retour"));
+        auto *grid = window->findChild<QTableView *>("flxCalc");
+        QVERIFY(grid->isEnabled());
+        QVERIFY(grid->hasFocus());
+        saveShot(*window, "calculator-grid");
+
+        // F3 on the total line (7) stores it; F2 on an empty cell does nothing.
+        grid->setCurrentIndex(grid->model()->index(2, 1));
+        QTest::keyClick(grid, Qt::Key_F3);
+        QCOMPARE(window->memoryPanelText(2), QStringLiteral("M3: 7"));
+        grid->setCurrentIndex(grid->model()->index(3, 1));
+        QTest::keyClick(grid, Qt::Key_F2);
+        QCOMPARE(window->memoryPanelText(1), QStringLiteral("M2: 0"));
+
+        // Keys go to the grid now: a digit changes nothing.
+        QTest::keyClick(grid, Qt::Key_5);
+        QCOMPARE(window->displayText(), QStringLiteral("7"));
+        // G brings the calculator back.
+        QTest::keyClick(grid, Qt::Key_G);
+        QVERIFY(!window->isGridMode());
+        QVERIFY(!window->key({KeyGroup::Digit, 5})->isHidden());
+        QVERIFY(!grid->isEnabled());
+        QCOMPARE(gridKey->accessibleName(), QStringLiteral("Editer la grille"));
+    }
+
+    void keyboardGSwitchesButCtrlGClearsTape()
+    {
+        window->engine().digitKey(3);
+        window->engine().operatorKey(0);
+        window->engine().digitKey(4);
+        window->engine().equalsKey();
+        QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(!window->isGridMode());
+        QCOMPARE(window->tape().rowCount(), qint64(1));
+        window->engine().digitKey(3);
+        window->engine().functionKey(3, 1);
+        QTest::keyClick(window.get(), Qt::Key_G);
+        QVERIFY(window->isGridMode());
+    }
+
+    void copyAndPaste()
+    {
+        QTest::mouseClick(window->key({KeyGroup::Digit, 1}), Qt::LeftButton);
+        QTest::mouseClick(window->key({KeyGroup::Digit, 2}), Qt::LeftButton);
+        QTest::mouseClick(window->key({KeyGroup::Decimal, 0}), Qt::LeftButton);
+        QTest::mouseClick(window->key({KeyGroup::Digit, 5}), Qt::LeftButton);
+        menuAction(*window, "Copier")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12,5"));
+        QGuiApplication::clipboard()->setText("3,25");
+        menuAction(*window, "Coller")->trigger();
+        QCOMPARE(window->displayText(), QStringLiteral("3,25"));
+        QCOMPARE(window->engine().accumulator(), 3.25);
+        QGuiApplication::clipboard()->setText("abc");
+        menuAction(*window, "Coller")->trigger();
+        QCOMPARE(window->displayText(), QStringLiteral("3,25"));
+    }
+
+    void blankTape()
+    {
+        window->engine().digitKey(3);
+        window->engine().operatorKey(0);
+        window->setWindowTitle("Tarvolix - essai.dat");
+        menuAction(*window, "Grille vierge")->trigger();
+        QCOMPARE(window->tape().rowCount(), qint64(1));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarvolix"));
+        QCOMPARE(window->displayText(), QStringLiteral("0"));
+    }
+
+    void menus()
+    {
+        QStringList titles;
+        for (QAction *menu : window->menuBar()->actions())
+            titles << menu->text();
+        QCOMPARE(titles, QStringList({"&Fichier", "&Edition", "&Affichage", "&Personnaliser", "&?"}));
+        QCOMPARE(menuAction(*window, "Grille vierge")->shortcut(), QKeySequence("Ctrl+G"));
+        QCOMPARE(menuAction(*window, "Copier")->shortcut(), QKeySequence("Ctrl+C"));
+        QCOMPARE(menuAction(*window, "Coller")->shortcut(), QKeySequence("Ctrl+V"));
+        QVERIFY(menuAction(*window, "Quitter"));
+    }
+
+    void keysAreAccessible()
+    {
+        for (const Keypad::Place &place : Keypad::places()) {
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(window->key(place.key));
+            QVERIFY(iface);
+            QCOMPARE(iface->role(), QAccessible::Button);
+            QVERIFY(!iface->text(QAccessible::Name).isEmpty());
+        }
+        QAccessibleInterface *eight = QAccessible::queryAccessibleInterface(window->key({KeyGroup::Digit, 8}));
+        QCOMPARE(eight->text(QAccessible::Name), QStringLiteral("8"));
+        eight->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(window->displayText(), QStringLiteral("8"));
+    }
+
+    void facesStaySharpAtEveryScale()
+    {
+        // Every pixel of a face is the key's back or fore colour.
+        for (const Keypad::Place &place : Keypad::places()) {
+            GdiKey *k = window->key(place.key);
+            const QImage image = k->grab().toImage();
+            const QRgb back = TranslateColor(k->backColor()).rgb();
+            const QRgb fore = TranslateColor(k->foreColor()).rgb();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb p = image.pixel(x, y) | 0xFF000000;
+                    QVERIFY2(p == (back | 0xFF000000) || p == (fore | 0xFF000000),
+                             qPrintable(Keypad::accessibleName(place.key)));
+                }
+        }
+    }
+
+private:
+    std::unique_ptr<FrmCalc> window;
+    ScriptedPrompt prompt;
+};
+
+QTEST_MAIN(TestFrmCalc)
+#include "test_frm_calc.moc"

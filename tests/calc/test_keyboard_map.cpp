@@ -1,0 +1,152 @@
+#include "calc/KeyboardMap.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(KeyGroup)
+
+using namespace KeyboardMap;
+
+class TestKeyboardMap : public QObject
+{
+    Q_OBJECT
+private slots:
+    void table_data()
+    {
+        QTest::addColumn<int>("vk");
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<bool>("mapped");
+        QTest::addColumn<KeyGroup>("group");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("releaseButton");
+        QTest::addColumn<bool>("releaseOnly");
+
+        const auto row = [](const char *name, int vk, int mask, KeyGroup g, int i, int rb = 0, bool ro = false) {
+            QTest::newRow(name) << vk << mask << true << g << i << rb << ro;
+        };
+        const auto none = [](const char *name, int vk, int mask) {
+            QTest::newRow(name) << vk << mask << false << KeyGroup::Digit << 0 << 0 << false;
+        };
+        row("pad 0", 96, 0, KeyGroup::Digit, 0);
+        row("pad 9", 105, 0, KeyGroup::Digit, 9);
+        row("pad 5", 101, 0, KeyGroup::Digit, 5);
+        row("main 0", 48, 0, KeyGroup::Digit, 0);
+        row("shift 5", 53, 1, KeyGroup::Digit, 5);
+        row("alt shift 5", 53, 5, KeyGroup::Digit, 5);
+        none("alt 5", 53, 4);
+        none("alt escape", 27, 4);
+        row("pad decimal", 110, 0, KeyGroup::Decimal, 0);
+        row("comma key", 188, 0, KeyGroup::Decimal, 0);
+        row("escape", 27, 0, KeyGroup::Clear, 0);
+        row("delete", 46, 0, KeyGroup::ClearEntry, 0);
+        row("backspace", 8, 0, KeyGroup::Backspace, 0);
+        row("F6", 117, 0, KeyGroup::Sign, 0);
+        row("pad +", 107, 0, KeyGroup::Operator, 0);
+        row("pad -", 109, 0, KeyGroup::Operator, 1);
+        row("pad *", 106, 0, KeyGroup::Operator, 2);
+        row("* key", 220, 0, KeyGroup::Operator, 2);
+        row("pad /", 111, 0, KeyGroup::Operator, 3);
+        row("/ key", 191, 0, KeyGroup::Operator, 3);
+        row("percent key", 192, 0, KeyGroup::Operator, 4);
+        row("Y", 89, 0, KeyGroup::Operator, 5);
+        row("L", 76, 0, KeyGroup::Operator, 6);
+        row("enter", 13, 0, KeyGroup::Equals, 0);
+        row("E", 69, 0, KeyGroup::Function, 0);
+        row("F", 70, 0, KeyGroup::Function, 1);
+        row("P", 80, 0, KeyGroup::Constant, 0);
+        row("semicolon key", 190, 0, KeyGroup::Function, 2);
+        row("shift semicolon key", 190, 1, KeyGroup::Function, 2);
+        row("R", 82, 0, KeyGroup::Function, 3);
+        row("C", 67, 0, KeyGroup::Function, 4);
+        none("ctrl C", 67, 2);
+        row("ctrl shift C", 67, 3, KeyGroup::Function, 4);
+        row("K", 75, 0, KeyGroup::Function, 5);
+        row("I", 73, 0, KeyGroup::Function, 6);
+        row("N", 78, 0, KeyGroup::Function, 7);
+        row("shift N", 78, 1, KeyGroup::Function, 7);
+        row("D", 68, 0, KeyGroup::Function, 8);
+        row("shift D", 68, 1, KeyGroup::Function, 8);
+        row("O", 79, 0, KeyGroup::Function, 9);
+        row("S", 83, 0, KeyGroup::Function, 10);
+        row("T", 84, 0, KeyGroup::Function, 11);
+        row("F1", 112, 0, KeyGroup::Memory, 0, 1);
+        row("F2", 113, 0, KeyGroup::Memory, 1, 1);
+        row("shift F2", 113, 1, KeyGroup::Memory, 1, 2);
+        row("ctrl F2", 113, 2, KeyGroup::Memory, 1, 3);
+        row("F5", 116, 0, KeyGroup::Memory, 4, 1);
+        row("G", 71, 0, KeyGroup::Grid, 0, 0, true);
+        row("shift G", 71, 1, KeyGroup::Grid, 0, 0, true);
+        none("ctrl G", 71, 2);
+        none("A", 65, 0);
+        none("F7", 118, 0);
+        none("unknown", 0, 0);
+    }
+    void table()
+    {
+        QFETCH(int, vk);
+        QFETCH(int, mask);
+        QFETCH(bool, mapped);
+        const std::optional<Click> click = clickFor(vk, mask);
+        QCOMPARE(click.has_value(), mapped);
+        if (!mapped)
+            return;
+        QFETCH(KeyGroup, group);
+        QFETCH(int, index);
+        QFETCH(int, releaseButton);
+        QFETCH(bool, releaseOnly);
+        QCOMPARE(click->key.group, group);
+        QCOMPARE(click->key.index, index);
+        QCOMPARE(click->pressButton, 0);
+        QCOMPARE(click->releaseButton, releaseButton);
+        QCOMPARE(click->releaseOnly, releaseOnly);
+    }
+
+    void translation_data()
+    {
+        QTest::addColumn<int>("qtKey");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<uint>("scanCode");
+        QTest::addColumn<int>("vk");
+        QTest::newRow("pad 5") << int(Qt::Key_5) << true << 84u << 101;
+        QTest::newRow("pad +") << int(Qt::Key_Plus) << true << 86u << 107;
+        QTest::newRow("pad -") << int(Qt::Key_Minus) << true << 82u << 109;
+        QTest::newRow("pad *") << int(Qt::Key_Asterisk) << true << 63u << 106;
+        QTest::newRow("pad /") << int(Qt::Key_Slash) << true << 106u << 111;
+        QTest::newRow("pad decimal point") << int(Qt::Key_Period) << true << 91u << 110;
+        QTest::newRow("pad comma (French pad)") << int(Qt::Key_Comma) << true << 91u << 110;
+        QTest::newRow("pad enter") << int(Qt::Key_Enter) << true << 104u << 13;
+        QTest::newRow("AZERTY 5 unshifted gives (") << int(Qt::Key_ParenLeft) << false << 14u << 53;
+        QTest::newRow("AZERTY shift 5") << int(Qt::Key_5) << false << 14u << 53;
+        QTest::newRow("QWERTY shift 5 gives %") << int(Qt::Key_Percent) << false << 14u << 53;
+        QTest::newRow("AZERTY 0 gives à") << int(Qt::Key_Agrave) << false << 19u << 48;
+        QTest::newRow("AZERTY 1 gives &") << int(Qt::Key_Ampersand) << false << 10u << 49;
+        QTest::newRow("digit without scan code") << int(Qt::Key_7) << false << 0u << 55;
+        QTest::newRow("comma") << int(Qt::Key_Comma) << false << 58u << 188;
+        QTest::newRow("AZERTY * key") << int(Qt::Key_Asterisk) << false << 51u << 220;
+        QTest::newRow("AZERTY shift * key gives µ") << int(Qt::Key_mu) << false << 51u << 220;
+        QTest::newRow("AZERTY colon") << int(Qt::Key_Colon) << false << 60u << 191;
+        QTest::newRow("AZERTY shift colon gives /") << int(Qt::Key_Slash) << false << 60u << 191;
+        QTest::newRow("AZERTY ù") << int(Qt::Key_Ugrave) << false << 48u << 192;
+        QTest::newRow("AZERTY shift ù gives %") << int(Qt::Key_Percent) << false << 48u << 192;
+        QTest::newRow("AZERTY semicolon") << int(Qt::Key_Semicolon) << false << 59u << 190;
+        QTest::newRow("AZERTY shift semicolon gives .") << int(Qt::Key_Period) << false << 59u << 190;
+        QTest::newRow("letter R") << int(Qt::Key_R) << false << 27u << 82;
+        QTest::newRow("F6") << int(Qt::Key_F6) << false << 72u << 117;
+        QTest::newRow("F7 unknown") << int(Qt::Key_F7) << false << 73u << 0;
+        QTest::newRow("return") << int(Qt::Key_Return) << false << 36u << 13;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << false << 9u << 27;
+        QTest::newRow("delete") << int(Qt::Key_Delete) << false << 119u << 46;
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << false << 22u << 8;
+        QTest::newRow("main + not in table") << int(Qt::Key_Plus) << false << 21u << 0;
+    }
+    void translation()
+    {
+        QFETCH(int, qtKey);
+        QFETCH(bool, keypad);
+        QFETCH(uint, scanCode);
+        QFETCH(int, vk);
+        QCOMPARE(virtualKeyFor(qtKey, keypad, scanCode), vk);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestKeyboardMap)
+#include "test_keyboard_map.moc"

@@ -1,0 +1,417 @@
+#include "controls/ZmtCommonCommand.h"
+#include "dialogs/UserPrompt.h"
+#include "medical/FrmMed.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+// Records the messages instead of showing them.
+class ScriptedPrompt : public UserPrompt
+{
+public:
+    QStringList messages;
+    void message(const QString &text, Icon) override { messages.append(text); }
+    Answer question(const QString &) override { return Answer::Yes; }
+    QString input(const QString &, const QString &) override { return {}; }
+};
+
+struct Fixture
+{
+    ScriptedPrompt prompt;
+    FrmMed window{&prompt};
+
+    Fixture()
+    {
+        window.show();
+        window.activateWindow();
+    }
+    QTabWidget *tabs() { return window.findChild<QTabWidget *>(QStringLiteral("tabMed")); }
+    QLineEdit *field(const QString &name) { return window.findChild<QLineEdit *>(name); }
+    QLabel *label(const QString &name) { return window.findChild<QLabel *>(name); }
+    QRadioButton *option(const QString &name) { return window.findChild<QRadioButton *>(name); }
+    QCheckBox *box(int i) { return window.findChild<QCheckBox *>(QStringLiteral("chkTabac(%1)").arg(i)); }
+    ZmtCommonCommand *button(const QString &name) { return window.findChild<ZmtCommonCommand *>(name); }
+    void showPage(int page)
+    {
+        tabs()->setCurrentIndex(page - 1);
+        QApplication::processEvents();
+    }
+    void fill(const QStringList &names, const QStringList &texts)
+    {
+        for (qsizetype i = 0; i < names.size(); ++i)
+            field(names[i])->setText(texts[i]);
+    }
+    QStringList texts(const QStringList &labels)
+    {
+        QStringList result;
+        for (const QString &name : labels)
+            result.append(label(name)->text());
+        return result;
+    }
+    QString focusName() const
+    {
+        QWidget *focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+};
+
+const QStringList ClearanceFields = {"txtAge", "txtPoids", "txtCréat"};
+const QStringList ClearanceResults = {"lblCréat(6)", "lblCréat(7)", "lblCréat(8)", "lblCréat(9)"};
+const QStringList MdrdFields = {"txtAgeMDRD", "txtCréatMDRD"};
+const QStringList MdrdResults = {"lblCréatMDRD(7)", "lblCréatMDRD(8)", "lblCréatMDRD(9)", "lblCréatMDRD(10)"};
+const QStringList LdlFields = {"txtLDL(0)", "txtLDL(1)", "txtLDL(2)"};
+const QStringList LdlResults = {"lblLDL(7)", "lblLDL(8)"};
+} // namespace
+
+class TestFrmMed : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startState();
+    void accessKeys_data();
+    void accessKeys();
+    void decimalComma_data();
+    void decimalComma();
+    void selectAllOnTab();
+    void missingInput_data();
+    void missingInput();
+    void clearanceResults();
+    void mdrdResults();
+    void ldlLimitClearsResults();
+    void bmiLive();
+    void tobaccoClicks();
+    void tabOrder_data();
+    void tabOrder();
+    void optionsExclusive_data();
+    void optionsExclusive();
+};
+
+void TestFrmMed::startState()
+{
+    Fixture f;
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("Calculs médicaux"));
+    QCOMPARE(f.window.currentPage(), 1);
+    QCOMPARE(f.tabs()->count(), 5);
+    const QStringList captions = {"&Clairance Créat", "Créat &MDRD", "&IMC", "&LDL-Chol", "&Fagerström"};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(f.tabs()->tabText(i), captions[i]);
+    QVERIFY(f.option("optCréat(0)")->isChecked());
+    QVERIFY(f.option("optCréatMDRD(0)")->isChecked());
+    QVERIFY(f.option("optOrigineMDRD(0)")->isChecked());
+    QVERIFY(f.option("optLDL(0)")->isChecked());
+    QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("0"));
+    QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(pas ou peu de dépendance)"));
+    QCOMPARE(f.label("lblCréat(6)")->text(), QString());
+    // Choosing the page already shown changes nothing.
+    f.tabs()->setCurrentIndex(0);
+    QCOMPARE(f.window.currentPage(), 1);
+}
+
+void TestFrmMed::accessKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("page");
+    QTest::newRow("M") << int(Qt::Key_M) << 2;
+    QTest::newRow("I") << int(Qt::Key_I) << 3;
+    QTest::newRow("L") << int(Qt::Key_L) << 4;
+    QTest::newRow("F") << int(Qt::Key_F) << 5;
+}
+
+void TestFrmMed::accessKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, page);
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.field("txtAge")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+    QCOMPARE(f.window.currentPage(), page);
+    QVERIFY(f.tabs()->currentWidget()->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(f.window.currentPage(), 1);
+}
+
+void TestFrmMed::decimalComma_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("height 1.75") << "txtIMC(1)" << "" << 0 << "1.75" << "1,75";
+    QTest::newRow("lone full stop") << "txtLDL(0)" << "" << 0 << "." << ",";
+    QTest::newRow("weight") << "txtPoids" << "" << 0 << "72.5" << "72,5";
+    QTest::newRow("creatinine") << "txtCréat" << "" << 0 << "9.8" << "9,8";
+    QTest::newRow("MDRD creatinine") << "txtCréatMDRD" << "" << 0 << "88.4" << "88,4";
+    QTest::newRow("middle of a number") << "txtIMC(0)" << "815" << 2 << "." << "81,5";
+    QTest::newRow("age keeps its full stop") << "txtAge" << "" << 0 << "6.5" << "6.5";
+    QTest::newRow("MDRD age keeps its full stop") << "txtAgeMDRD" << "" << 0 << "6.5" << "6.5";
+}
+
+void TestFrmMed::decimalComma()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, before);
+    QFETCH(int, caret);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    Fixture f;
+    QLineEdit *field = f.field(name);
+    QVERIFY(field);
+    field->setText(before);
+    field->setCursorPosition(caret);
+    QTest::keyClicks(field, typed);
+    QCOMPARE(field->text(), after);
+    if (typed == QLatin1String("."))
+        QCOMPARE(field->cursorPosition(), int(after.size()));
+}
+
+void TestFrmMed::selectAllOnTab()
+{
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.field("txtPoids")->setText(QStringLiteral("72"));
+    f.field("txtAge")->setFocus();
+    QTest::keyClick(f.field("txtAge"), Qt::Key_Tab);
+    QCOMPARE(f.focusName(), QStringLiteral("txtPoids"));
+    QCOMPARE(f.field("txtPoids")->selectedText(), QStringLiteral("72"));
+    QTest::keyClicks(f.field("txtPoids"), QStringLiteral("80"));
+    QCOMPARE(f.field("txtPoids")->text(), QStringLiteral("80"));
+}
+
+void TestFrmMed::missingInput_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("valid");
+    QTest::addColumn<QStringList>("entered");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QStringList>("results");
+    const QStringList goodClearance = {"60", "70", "10"};
+    const QStringList clearanceShown = {"79,5", "67,6", "(Insuffisance rénale légère: 60 à 80)",
+                                        "(Insuffisance rénale légère: 60 à 80)"};
+    QTest::newRow("age and weight empty") << 1 << "rndCréat" << ClearanceFields << goodClearance
+                                          << QStringList{"", "", "10"} << "Renseignez l'âge." << "txtAge"
+                                          << ClearanceResults;
+    QTest::newRow("weight empty") << 1 << "rndCréat" << ClearanceFields << goodClearance
+                                  << QStringList{"60", "", "10"} << "Renseignez le poids." << "txtPoids"
+                                  << ClearanceResults;
+    QTest::newRow("creatinine zero") << 1 << "rndCréat" << ClearanceFields << goodClearance
+                                     << QStringList{"60", "70", "0,0"}
+                                     << "La valeur de la créatininémie ne doit pas être nulle." << "txtCréat"
+                                     << ClearanceResults;
+    QTest::newRow("MDRD creatinine empty") << 2 << "rndCréatMDRD" << MdrdFields << QStringList{"60", "10"}
+                                           << QStringList{"60", ""} << "Renseignez la créatininémie."
+                                           << "txtCréatMDRD" << MdrdResults;
+    QTest::newRow("MDRD age zero") << 2 << "rndCréatMDRD" << MdrdFields << QStringList{"60", "10"}
+                                   << QStringList{"0", "10"} << "L'âge doit être supérieur à zéro."
+                                   << "txtAgeMDRD" << MdrdResults;
+    QTest::newRow("LDL triglycerides empty") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"}
+                                             << QStringList{"2,2", "", "0,5"} << "Renseignez les triglycérides."
+                                             << "txtLDL(1)" << LdlResults;
+    QTest::newRow("LDL HDL not a number") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"}
+                                          << QStringList{"2,2", "1", "x"} << "Renseignez le HDL-Cholestérol."
+                                          << "txtLDL(2)" << LdlResults;
+}
+
+// The first missing field gets the message and the focus; shown results stay.
+void TestFrmMed::missingInput()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, valid);
+    QFETCH(QStringList, entered);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    QFETCH(QStringList, results);
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.showPage(page);
+    f.fill(fields, valid);
+    f.button(button)->click();
+    QVERIFY(f.prompt.messages.isEmpty());
+    const QStringList shown = f.texts(results);
+    QVERIFY(!shown.first().isEmpty());
+
+    f.fill(fields, entered);
+    f.button(button)->setFocus();
+    f.button(button)->click();
+    QCOMPARE(f.prompt.messages, QStringList{message});
+    QCOMPARE(f.focusName(), focus);
+    QCOMPARE(f.texts(results), shown);
+}
+
+void TestFrmMed::clearanceResults()
+{
+    Fixture f;
+    f.fill(ClearanceFields, {"40", "80", "100"});
+    f.option("optCréat(1)")->click();
+    QTest::mouseClick(f.button("rndCréat"), Qt::LeftButton);
+    const QStringList expected = {"100", "85", "(Fonction rénale normale: 80 à 125)",
+                                  "(Fonction rénale normale: 80 à 125)"};
+    QCOMPARE(f.texts(ClearanceResults), expected);
+    // A unit change alone computes nothing.
+    f.option("optCréat(0)")->click();
+    QCOMPARE(f.texts(ClearanceResults), expected);
+    f.button("rndCréat")->click();
+    QCOMPARE(f.label("lblCréat(6)")->text(), QStringLiteral("11,4"));
+    QVERIFY(f.prompt.messages.isEmpty());
+}
+
+void TestFrmMed::mdrdResults()
+{
+    Fixture f;
+    f.showPage(2);
+    f.fill(MdrdFields, {"60", "10"});
+    f.option("optOrigineMDRD(1)")->click();
+    f.button("rndCréatMDRD")->click();
+    QCOMPARE(f.texts(MdrdResults),
+             (QStringList{"98,5", "73,1", "(Fonction rénale normale: 80 à 125)",
+                          "(Insuffisance rénale légère: 60 à 80)"}));
+    // A negative creatinine is refused; the rates shown stay, nothing reads "nan".
+    f.fill(MdrdFields, {"60", "-10"});
+    f.button("rndCréatMDRD")->click();
+    QCOMPARE(f.prompt.messages.size(), 1);
+    QCOMPARE(f.label("lblCréatMDRD(7)")->text(), QStringLiteral("98,5"));
+}
+
+void TestFrmMed::ldlLimitClearsResults()
+{
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.showPage(4);
+    f.fill(LdlFields, {"2,5", "5", "0,5"});
+    f.button("rndLDL")->click();
+    QCOMPARE(f.texts(LdlResults), (QStringList{"1", "2,58"}));
+    f.fill(LdlFields, {"2,5", "5,01", "0,5"});
+    f.button("rndLDL")->setFocus();
+    f.button("rndLDL")->click();
+    QCOMPARE(f.prompt.messages,
+             QStringList{QStringLiteral("Triglycérides supérieurs à 5 g/l.\r\nCalcul du LDL impossible.")});
+    QCOMPARE(f.texts(LdlResults), (QStringList{"", ""}));
+    QCOMPARE(f.focusName(), QStringLiteral("rndLDL"));
+}
+
+void TestFrmMed::bmiLive()
+{
+    Fixture f;
+    f.showPage(3);
+    QLabel *picture = f.label("imaIMC");
+    QTest::keyClicks(f.field("txtIMC(0)"), QStringLiteral("70"));
+    QCOMPARE(f.label("lblIMC(3)")->text(), QString());
+    QTest::keyClicks(f.field("txtIMC(1)"), QStringLiteral("1"));
+    QCOMPARE(f.label("lblIMC(3)")->text(), QStringLiteral("70"));
+    QCOMPARE(f.label("lblIMC(5)")->text(), QStringLiteral("Obésité sévère"));
+    QCOMPARE(picture->property("picture").toInt(), 304);
+    QVERIFY(!picture->pixmap().isNull());
+    QTest::keyClicks(f.field("txtIMC(1)"), QStringLiteral(".75"));
+    QCOMPARE(f.field("txtIMC(1)")->text(), QStringLiteral("1,75"));
+    QCOMPARE(f.label("lblIMC(3)")->text(), QStringLiteral("23"));
+    QCOMPARE(f.label("lblIMC(5)")->text(), QStringLiteral("Poids normal"));
+    QCOMPARE(picture->property("picture").toInt(), 301);
+    QCOMPARE(picture->pixmap().size(), QSize(50, 80));
+    f.field("txtIMC(1)")->setText(QStringLiteral("0"));
+    QCOMPARE(f.label("lblIMC(3)")->text(), QString());
+    QCOMPARE(f.label("lblIMC(5)")->text(), QString());
+    QVERIFY(picture->pixmap().isNull());
+}
+
+void TestFrmMed::tobaccoClicks()
+{
+    Fixture f;
+    f.showPage(5);
+    QTest::mouseClick(f.box(2), Qt::LeftButton);
+    QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("2"));
+    QTest::mouseClick(f.box(1), Qt::LeftButton);
+    QVERIFY(!f.box(2)->isChecked());
+    QVERIFY(f.box(1)->isChecked());
+    QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("1"));
+    for (int box : {5, 8, 9, 11})
+        f.box(box)->click();
+    QCOMPARE(f.window.tobaccoScore(), quint8(8));
+    QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(forte dépendance)"));
+    f.box(11)->click(); // withdrawn
+    QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("6"));
+    QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(dépendance)"));
+}
+
+void TestFrmMed::tabOrder_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("clearance") << 1
+                               << QStringList{"txtAge", "txtPoids", "txtCréat", "optCréat(0)", "optCréat(1)",
+                                              "rndCréat"};
+    QTest::newRow("MDRD") << 2
+                          << QStringList{"txtAgeMDRD", "txtCréatMDRD", "optCréatMDRD(0)", "optCréatMDRD(1)",
+                                         "optOrigineMDRD(0)", "optOrigineMDRD(1)", "rndCréatMDRD"};
+    QTest::newRow("BMI") << 3 << QStringList{"txtIMC(0)", "txtIMC(1)"};
+    QTest::newRow("LDL") << 4
+                         << QStringList{"txtLDL(0)", "txtLDL(1)", "txtLDL(2)", "optLDL(0)", "optLDL(1)", "rndLDL"};
+    QStringList boxes;
+    for (int i = 0; i < 20; ++i)
+        boxes.append(QStringLiteral("chkTabac(%1)").arg(i));
+    QTest::newRow("tobacco") << 5 << boxes;
+}
+
+// From the tab strip, Tab walks through every control of the page in reading order.
+void TestFrmMed::tabOrder()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, order);
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.showPage(page);
+    f.tabs()->tabBar()->setFocus();
+    QStringList visited;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(f.focusName());
+    }
+    QCOMPARE(visited, order);
+}
+
+void TestFrmMed::optionsExclusive_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("clearance unit") << 1 << "optCréat(0)" << "optCréat(1)";
+    QTest::newRow("MDRD unit") << 2 << "optCréatMDRD(0)" << "optCréatMDRD(1)";
+    QTest::newRow("MDRD origin") << 2 << "optOrigineMDRD(0)" << "optOrigineMDRD(1)";
+    QTest::newRow("LDL unit") << 4 << "optLDL(0)" << "optLDL(1)";
+}
+
+// One option of a pair is always chosen, by mouse or by Space.
+void TestFrmMed::optionsExclusive()
+{
+    QFETCH(int, page);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    Fixture f;
+    f.showPage(page);
+    QRadioButton *a = f.option(first);
+    QRadioButton *b = f.option(second);
+    QTest::mouseClick(a, Qt::LeftButton);
+    QVERIFY(a->isChecked());
+    QVERIFY(!b->isChecked());
+    QTest::keyClick(b, Qt::Key_Space);
+    QVERIFY(b->isChecked());
+    QVERIFY(!a->isChecked());
+    QTest::mouseClick(a, Qt::LeftButton);
+    QVERIFY(a->isChecked());
+    QVERIFY(!b->isChecked());
+}
+
+QTEST_MAIN(TestFrmMed)
+#include "test_frm_med.moc"

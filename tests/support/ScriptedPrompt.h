@@ -1,0 +1,27 @@
+#pragma once
+
+#include "dialogs/UserPrompt.h"
+
+#include <QStringList>
+
+// Answers message and input boxes from a script and records what was asked.
+class ScriptedPrompt : public UserPrompt
+{
+public:
+    QStringList messages;
+    QStringList prompts;
+    QStringList inputAnswers;          // consumed in order; empty text when exhausted
+    QList<Answer> questionAnswers;     // consumed in order; No when exhausted
+
+    void message(const QString &text, Icon) override { messages << text; }
+    Answer question(const QString &text) override
+    {
+        prompts << text;
+        return questionAnswers.isEmpty() ? Answer::No : questionAnswers.takeFirst();
+    }
+    QString input(const QString &prompt, const QString &) override
+    {
+        prompts << prompt;
+        return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
+    }
+};
