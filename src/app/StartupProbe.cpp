@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
@@ -45,7 +46,9 @@ void watch(QWidget *window)
     const QByteArray start = qgetenv("TARVOLIX_EXEC_NS");
     if (start.isEmpty() || !window)
         return;
-    window->installEventFilter(new ExposeWatcher(window, start.toLongLong()));
+    // Exposure is an event of the platform window, not of the widget.
+    window->winId();
+    window->windowHandle()->installEventFilter(new ExposeWatcher(window, start.toLongLong()));
 }
 
 } // namespace StartupProbe

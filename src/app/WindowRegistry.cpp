@@ -48,7 +48,8 @@ bool WindowRegistry::isAvailable(WindowKind kind)
     switch (kind) {
     case WindowKind::Calc:
     case WindowKind::Med:
-    case WindowKind::HOD: return true;
+    case WindowKind::HOD:
+    case WindowKind::Date: return true;
     default: return false;
     }
 }

@@ -1,0 +1,6 @@
+# Tests of the pregnancy records: store, "&Fiche" commands, file location, list window.
+tarvolix_test(test_pregnancy_record_store SOURCES test_pregnancy_record_store.cpp RecordTestFiles.h)
+tarvolix_test(test_fiche_commands SOURCES test_fiche_commands.cpp FakeFicheView.h ScriptedFichePrompt.h
+  RecordTestFiles.h)
+tarvolix_test(test_record_file_location SOURCES test_record_file_location.cpp RecordTestFiles.h)
+tarvolix_test(test_frm_fiches SOURCES test_frm_fiches.cpp FakeFicheView.h ScriptedFichePrompt.h UI)

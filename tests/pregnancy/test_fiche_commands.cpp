@@ -1,0 +1,535 @@
+#include "pregnancy/FicheCommands.h"
+#include "pregnancy/FichePicker.h"
+#include "pregnancy/PregnancyRecordStore.h"
+
+#include "FakeFicheView.h"
+#include "RecordTestFiles.h"
+#include "ScriptedFichePrompt.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString SavePrompt =
+    QStringLiteral("Saisissez un identifiant unique (60 caractères maximum) pour cette fiche (doublons interdits).");
+const QString DataFileMessage = QStringLiteral(
+    "Le fichier de données (Fiches.gro) n'a pas pu être ouvert.\r\nEventuellement, réinstallez l'application.");
+
+const FicheDates Pregnancy{QDate(2009, 1, 15), QDate(2009, 1, 1), QDate(2009, 10, 15)};
+
+// Tries the names in turn, as a user picking again after a failure, and records
+// what the list showed.
+class ScriptedPicker : public FichePicker
+{
+public:
+    QStringList choices;
+    QStringList shown;
+    QList<bool> results;
+    ScriptedFichePrompt listPrompt;
+    int calls = 0;
+
+    void pick(const QStringList &names, const Opener &open) override
+    {
+        ++calls;
+        shown = names;
+        for (const QString &choice : std::as_const(choices)) {
+            const bool opened = open(choice, listPrompt);
+            results << opened;
+            if (opened)
+                return;
+        }
+    }
+};
+
+} // namespace
+
+class TestFicheCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void invalidDatesAreRefusedBeforeTheIdentifier_data();
+    void invalidDatesAreRefusedBeforeTheIdentifier();
+    void reservedIdentifier_data();
+    void reservedIdentifier();
+    void emptyAnswerEndsSilently();
+    void longIdentifierIsCut_data();
+    void longIdentifierIsCut();
+    void savingOpensTheRecord();
+    void duplicateLeavesTheWindowAsItWas();
+    void overwriteOfTheOpenRecord_data();
+    void overwriteOfTheOpenRecord();
+    void savingUnderAnotherIdentifierKeepsTheFirst();
+    void saveFailureLeavesTheWindowAsItWas();
+
+    void deleteAsksFirst();
+    void deleteRemovesAndEmptiesTheWindow();
+    void deleteIsRefusedWithoutAnOpenRecord();
+    void deleteOfARecordAlreadyGone();
+    void deleteFailureLeavesTheWindowAsItWas();
+
+    void openingAnEmptyFile();
+    void openingAnUnreadableFile_data();
+    void openingAnUnreadableFile();
+    void openingLoadsTheStoredDates();
+    void openingARecordThatVanishedKeepsTheList();
+    void newFicheEmptiesTheWindow();
+
+private:
+    QString freshFile(const QString &name);
+
+    QTemporaryDir m_dir;
+    QString m_template;
+};
+
+void TestFicheCommands::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_template = m_dir.filePath(QStringLiteral("template.gro"));
+    QCOMPARE(PregnancyRecordStore::createEmpty(m_template), RecordStoreStatus::Ok);
+}
+
+QString TestFicheCommands::freshFile(const QString &name)
+{
+    const QString path = m_dir.filePath(name);
+    QFile::remove(path);
+    if (!QFile::copy(m_template, path))
+        qFatal("cannot copy the empty record file");
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return path;
+}
+
+namespace {
+
+QStringList storedNames(const QString &path)
+{
+    PregnancyRecordStore store(path);
+    QStringList names;
+    if (store.names(names) != RecordStoreStatus::Ok)
+        return {QStringLiteral("<unreadable>")};
+    return names;
+}
+
+// Saves under `name`, answering the input box with it.
+void save(FicheCommands &commands, const QString &name, const FicheDates &dates = Pregnancy)
+{
+    ScriptedFichePrompt prompt;
+    ScriptedFichePrompt box;
+    box.inputAnswers << name;
+    commands.saveFiche(dates, prompt, box);
+}
+
+} // namespace
+
+void TestFicheCommands::invalidDatesAreRefusedBeforeTheIdentifier_data()
+{
+    QTest::addColumn<bool>("ddgValid");
+    QTest::addColumn<bool>("ddrValid");
+    QTest::addColumn<bool>("accValid");
+    QTest::addColumn<QString>("expected");
+    const QString ddg = QStringLiteral("La date de début de grossesse n'est pas valide.");
+    const QString ddr = QStringLiteral("La date des dernières règles n'est pas valide.");
+    const QString acc = QStringLiteral("La date d'accouchement n'est pas valide.");
+    const QString tail = QStringLiteral("\r\nCorrigez et réessayez.");
+    QTest::newRow("empty last period") << true << false << true << ddr + tail;
+    QTest::newRow("all three") << false << false << false << ddg + "\r\n" + ddr + "\r\n" + acc + tail;
+    QTest::newRow("start only") << false << true << true << ddg + tail;
+    QTest::newRow("delivery only") << true << true << false << acc + tail;
+    QTest::newRow("start and delivery") << false << true << false << ddg + "\r\n" + acc + tail;
+}
+
+void TestFicheCommands::invalidDatesAreRefusedBeforeTheIdentifier()
+{
+    QFETCH(bool, ddgValid);
+    QFETCH(bool, ddrValid);
+    QFETCH(bool, accValid);
+    QFETCH(QString, expected);
+    const QString path = freshFile(QStringLiteral("invalid.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    const FicheDates dates{ddgValid ? Pregnancy.ddg : QDate(), ddrValid ? Pregnancy.ddr : QDate(),
+                           accValid ? Pregnancy.acc : QDate()};
+    ScriptedFichePrompt prompt;
+    ScriptedFichePrompt box;
+    box.inputAnswers << QStringLiteral("Dupont");
+    commands.saveFiche(dates, prompt, box);
+    QCOMPARE(prompt.messages, QStringList{expected});
+    QVERIFY(box.inputs.isEmpty());
+    QVERIFY(storedNames(path).isEmpty());
+    QVERIFY(!commands.ficheOuverte());
+}
+
+void TestFicheCommands::reservedIdentifier_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("reserved");
+    QTest::newRow("upper case") << "GROSSESSE" << true;
+    QTest::newRow("lower case") << "grossesse" << true;
+    QTest::newRow("caption case") << "Grossesse" << true;
+    QTest::newRow("mixed case") << "gRoSsEsSe" << true;
+    QTest::newRow("longer word") << "Grossesses" << false;
+    QTest::newRow("with a name") << "Grossesse Dupont" << false;
+}
+
+void TestFicheCommands::reservedIdentifier()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, reserved);
+    const QString path = freshFile(QStringLiteral("reserved.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    ScriptedFichePrompt prompt;
+    ScriptedFichePrompt box;
+    box.inputAnswers << answer;
+    commands.saveFiche(Pregnancy, prompt, box);
+    if (reserved) {
+        QCOMPARE(prompt.messages, QStringList{QStringLiteral("Cet identifiant est réservé.\r\nEnregistrement annulé.")});
+        QVERIFY(storedNames(path).isEmpty());
+        QCOMPARE(view.caption, QStringLiteral("Grossesse"));
+        QVERIFY(!commands.ficheOuverte());
+    } else {
+        QVERIFY(prompt.messages.isEmpty());
+        QCOMPARE(storedNames(path), QStringList{answer});
+        QCOMPARE(view.caption, answer);
+    }
+}
+
+void TestFicheCommands::emptyAnswerEndsSilently()
+{
+    const QString path = freshFile(QStringLiteral("cancel.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    ScriptedFichePrompt prompt;
+    ScriptedFichePrompt box; // no answer: the user cancels
+    commands.saveFiche(Pregnancy, prompt, box);
+    QCOMPARE(box.inputs.size(), 1);
+    QCOMPARE(box.inputs.first(), qMakePair(SavePrompt, QString()));
+    QVERIFY(prompt.messages.isEmpty());
+    QVERIFY(storedNames(path).isEmpty());
+    QVERIFY(!commands.ficheOuverte());
+}
+
+void TestFicheCommands::longIdentifierIsCut_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("stored");
+    const QString sixty = QStringLiteral("Dupont-Durand Marie-Christine Élisabeth née Kerbrat, 2e enfant");
+    QCOMPARE(sixty.left(60).size(), 60);
+    QTest::newRow("75 characters") << sixty + QStringLiteral("xxxxxxxxxxxx") << sixty.left(60);
+    QTest::newRow("exactly 60") << sixty.left(60) << sixty.left(60);
+    QTest::newRow("two-unit character at the cut")
+        << QString(59, QLatin1Char('a')) + QString::fromUtf8("👶👶")
+        << QString(59, QLatin1Char('a')) + QString::fromUtf8("👶");
+}
+
+void TestFicheCommands::longIdentifierIsCut()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, stored);
+    const QString path = freshFile(QStringLiteral("long.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, answer);
+    QCOMPARE(storedNames(path), QStringList{stored});
+    QCOMPARE(view.caption, stored);
+    QCOMPARE(commands.caption(), stored);
+}
+
+void TestFicheCommands::savingOpensTheRecord()
+{
+    const QString path = freshFile(QStringLiteral("save.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    ScriptedFichePrompt prompt;
+    ScriptedFichePrompt box;
+    box.inputAnswers << QStringLiteral("Dupont") << QString();
+    commands.saveFiche(Pregnancy, prompt, box);
+    QVERIFY(prompt.messages.isEmpty());
+    QCOMPARE(view.caption, QStringLiteral("Dupont"));
+    QVERIFY(view.ficheOuverte);
+    QVERIFY(commands.ficheOuverte());
+    // Saving again proposes the open record's identifier.
+    commands.saveFiche(Pregnancy, prompt, box);
+    QCOMPARE(box.inputs.last(), qMakePair(SavePrompt, QStringLiteral("Dupont")));
+    QCOMPARE(FicheCommands::saveTitle(), QStringLiteral("Enregistrer une fiche"));
+}
+
+void TestFicheCommands::duplicateLeavesTheWindowAsItWas()
+{
+    const QString path = freshFile(QStringLiteral("duplicate.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, QStringLiteral("Élodie Martin"));
+    commands.newFiche();
+
+    ScriptedFichePrompt prompt;
+    ScriptedFichePrompt box;
+    box.inputAnswers << QStringLiteral("ÉLODIE MARTIN");
+    commands.saveFiche({QDate(2010, 3, 3), QDate(2010, 2, 17), QDate(2010, 12, 3)}, prompt, box);
+    QCOMPARE(prompt.messages,
+             QStringList{QStringLiteral("Une fiche 'ÉLODIE MARTIN' existe déjà.\r\nRecommencez en modifiant "
+                                        "l'identifiant, ou ouvrez la fiche existante pour la modifier ou la supprimer.")});
+    QCOMPARE(view.caption, QStringLiteral("Grossesse"));
+    QVERIFY(!view.ficheOuverte);
+    QVERIFY(!commands.ficheOuverte());
+    PregnancyRecordStore store(path);
+    PregnancyRecord kept;
+    QCOMPARE(store.find(QStringLiteral("Élodie Martin"), kept), RecordStoreStatus::Ok);
+    QCOMPARE(kept.name, QStringLiteral("Élodie Martin"));
+    QCOMPARE(kept.ddg, Pregnancy.ddg);
+}
+
+void TestFicheCommands::overwriteOfTheOpenRecord_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("proposed identifier") << "Élodie Martin";
+    QTest::newRow("lower case") << "élodie martin";
+    QTest::newRow("upper case") << "ÉLODIE MARTIN";
+}
+
+void TestFicheCommands::overwriteOfTheOpenRecord()
+{
+    QFETCH(QString, answer);
+    const QString path = freshFile(QStringLiteral("overwrite.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, QStringLiteral("Élodie Martin"));
+    const FicheDates later{QDate(2009, 2, 1), QDate(2009, 1, 12), QDate(2009, 11, 8)};
+    save(commands, answer, later);
+
+    QCOMPARE(storedNames(path), QStringList{answer});
+    PregnancyRecordStore store(path);
+    PregnancyRecord found;
+    QCOMPARE(store.find(answer, found), RecordStoreStatus::Ok);
+    QCOMPARE(found, (PregnancyRecord{answer, later.ddg, later.ddr, later.acc}));
+    QCOMPARE(view.caption, answer);
+}
+
+void TestFicheCommands::savingUnderAnotherIdentifierKeepsTheFirst()
+{
+    const QString path = freshFile(QStringLiteral("second.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, QStringLiteral("Dupont"));
+    save(commands, QStringLiteral("Dupont bis"), {QDate(2011, 5, 5), QDate(2011, 4, 21), QDate(2012, 2, 5)});
+    QCOMPARE(storedNames(path), (QStringList{QStringLiteral("Dupont"), QStringLiteral("Dupont bis")}));
+    QCOMPARE(view.caption, QStringLiteral("Dupont bis"));
+    PregnancyRecordStore store(path);
+    PregnancyRecord first;
+    QCOMPARE(store.find(QStringLiteral("Dupont"), first), RecordStoreStatus::Ok);
+    QCOMPARE(first.ddg, Pregnancy.ddg);
+}
+
+void TestFicheCommands::saveFailureLeavesTheWindowAsItWas()
+{
+    const QString path = freshFile(QStringLiteral("save-fails.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, QStringLiteral("Dupont"));
+    QVERIFY(QFile::remove(path));
+
+    ScriptedFichePrompt prompt;
+    ScriptedFichePrompt box;
+    box.inputAnswers << QStringLiteral("Durand");
+    commands.saveFiche(Pregnancy, prompt, box);
+    QCOMPARE(prompt.messages, QStringList{QStringLiteral("Impossible d'enregistrer la fiche.")});
+    QCOMPARE(view.caption, QStringLiteral("Dupont"));
+    QCOMPARE(commands.caption(), QStringLiteral("Dupont"));
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestFicheCommands::deleteAsksFirst()
+{
+    const QString path = freshFile(QStringLiteral("ask.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, QStringLiteral("L'Hôpital"));
+    ScriptedFichePrompt prompt;
+    prompt.questionAnswers << UserPrompt::Answer::No;
+    commands.deleteFiche(prompt);
+    QCOMPARE(prompt.questions, QStringList{QStringLiteral("Supprimer 'L'Hôpital' ?")});
+    QVERIFY(prompt.messages.isEmpty());
+    QCOMPARE(storedNames(path), QStringList{QStringLiteral("L'Hôpital")});
+    QCOMPARE(view.caption, QStringLiteral("L'Hôpital"));
+    QCOMPARE(view.clears, 0);
+}
+
+void TestFicheCommands::deleteRemovesAndEmptiesTheWindow()
+{
+    const QString path = freshFile(QStringLiteral("delete.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, QStringLiteral("Durand"));
+    save(commands, QStringLiteral("Dupont"));
+    ScriptedFichePrompt prompt;
+    prompt.questionAnswers << UserPrompt::Answer::Yes;
+    commands.deleteFiche(prompt);
+    QVERIFY(prompt.messages.isEmpty());
+    QCOMPARE(storedNames(path), QStringList{QStringLiteral("Durand")});
+    QCOMPARE(view.clears, 1);
+    QCOMPARE(view.caption, QStringLiteral("Grossesse"));
+    QVERIFY(!view.ficheOuverte);
+    QVERIFY(!commands.ficheOuverte());
+}
+
+void TestFicheCommands::deleteIsRefusedWithoutAnOpenRecord()
+{
+    const QString path = freshFile(QStringLiteral("no-delete.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    ScriptedFichePrompt prompt;
+    prompt.questionAnswers << UserPrompt::Answer::Yes;
+    commands.deleteFiche(prompt);
+    QVERIFY(prompt.questions.isEmpty());
+    QCOMPARE(view.clears, 0);
+}
+
+void TestFicheCommands::deleteOfARecordAlreadyGone()
+{
+    const QString path = freshFile(QStringLiteral("gone.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, QStringLiteral("Dupont"));
+    save(commands, QStringLiteral("Durand"));
+    PregnancyRecordStore otherCopy(path);
+    QCOMPARE(otherCopy.remove(QStringLiteral("Durand")), RecordStoreStatus::Ok);
+
+    ScriptedFichePrompt prompt;
+    prompt.questionAnswers << UserPrompt::Answer::Yes;
+    commands.deleteFiche(prompt);
+    QVERIFY(prompt.messages.isEmpty());
+    QCOMPARE(storedNames(path), QStringList{QStringLiteral("Dupont")});
+    QCOMPARE(view.caption, QStringLiteral("Grossesse"));
+}
+
+void TestFicheCommands::deleteFailureLeavesTheWindowAsItWas()
+{
+    const QString path = freshFile(QStringLiteral("delete-fails.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, QStringLiteral("Dupont"));
+    const QByteArray damaged("ceci n'est pas une base de données chiffrée");
+    QVERIFY(RecordTestFiles::write(path, damaged));
+
+    ScriptedFichePrompt prompt;
+    prompt.questionAnswers << UserPrompt::Answer::Yes;
+    commands.deleteFiche(prompt);
+    QCOMPARE(prompt.messages,
+             QStringList{QStringLiteral("Impossible de supprimer la fiche 'Dupont'.\r\nSuppression abandonnée.")});
+    QCOMPARE(view.caption, QStringLiteral("Dupont"));
+    QVERIFY(view.ficheOuverte);
+    QCOMPARE(view.clears, 0);
+    QCOMPARE(RecordTestFiles::read(path), damaged);
+}
+
+void TestFicheCommands::openingAnEmptyFile()
+{
+    const QString path = freshFile(QStringLiteral("empty.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    ScriptedFichePrompt prompt;
+    ScriptedPicker picker;
+    commands.openFiche(prompt, picker);
+    QCOMPARE(prompt.messages, QStringList{QStringLiteral("Le fichier de données est vide.")});
+    QCOMPARE(picker.calls, 0);
+}
+
+void TestFicheCommands::openingAnUnreadableFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing file") << "missing";
+    QTest::newRow("wrong password") << "wrong password";
+    QTest::newRow("not a database") << "text";
+}
+
+void TestFicheCommands::openingAnUnreadableFile()
+{
+    QFETCH(QString, kind);
+    const QString path = freshFile(QStringLiteral("unreadable.gro"));
+    QByteArray passphrase = PregnancyRecordStore::defaultPassphrase();
+    if (kind == QLatin1String("missing"))
+        QVERIFY(QFile::remove(path));
+    else if (kind == QLatin1String("wrong password"))
+        passphrase = "MS Access;pwd=583016Virel";
+    else
+        QVERIFY(RecordTestFiles::write(path, "Dupont\r\nDurand\r\n"));
+    FakeFicheView view;
+    FicheCommands commands(path, view, passphrase);
+    ScriptedFichePrompt prompt;
+    ScriptedPicker picker;
+    commands.openFiche(prompt, picker);
+    QCOMPARE(prompt.messages, QStringList{DataFileMessage});
+    QCOMPARE(picker.calls, 0);
+    QCOMPARE(view.loads, 0);
+}
+
+void TestFicheCommands::openingLoadsTheStoredDates()
+{
+    const QString path = freshFile(QStringLiteral("open.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    // The stored last period is not DDG - 14 days and the delivery is after the term.
+    const FicheDates stored{QDate(2009, 1, 15), QDate(2008, 12, 28), QDate(2009, 10, 27)};
+    save(commands, QStringLiteral("Martin"), stored);
+    save(commands, QStringLiteral("Dupont"));
+    save(commands, QStringLiteral("élodie"));
+    commands.newFiche();
+
+    ScriptedFichePrompt prompt;
+    ScriptedPicker picker;
+    picker.choices << QStringLiteral("Martin");
+    commands.openFiche(prompt, picker);
+    QVERIFY(prompt.messages.isEmpty());
+    QCOMPARE(picker.shown, (QStringList{QStringLiteral("Dupont"), QStringLiteral("élodie"), QStringLiteral("Martin")}));
+    QCOMPARE(picker.results, QList<bool>{true});
+    QCOMPARE(view.ddg, stored.ddg);
+    QCOMPARE(view.ddr, stored.ddr);
+    QCOMPARE(view.acc, stored.acc);
+    QCOMPARE(view.caption, QStringLiteral("Martin"));
+    QVERIFY(view.ficheOuverte);
+    QVERIFY(commands.ficheOuverte());
+}
+
+void TestFicheCommands::openingARecordThatVanishedKeepsTheList()
+{
+    const QString path = freshFile(QStringLiteral("vanished.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, QStringLiteral("Dupont"));
+    save(commands, QStringLiteral("Durand"));
+    commands.newFiche();
+
+    ScriptedPicker picker;
+    picker.choices << QStringLiteral("Fantôme") << QStringLiteral("Durand");
+    ScriptedFichePrompt prompt;
+    commands.openFiche(prompt, picker);
+    QCOMPARE(picker.listPrompt.messages, QStringList{QStringLiteral("Impossible d'ouvrir la fiche de Fantôme")});
+    QCOMPARE(picker.results, (QList<bool>{false, true}));
+    QCOMPARE(view.loads, 1);
+    QCOMPARE(view.caption, QStringLiteral("Durand"));
+}
+
+void TestFicheCommands::newFicheEmptiesTheWindow()
+{
+    const QString path = freshFile(QStringLiteral("new.gro"));
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    save(commands, QStringLiteral("Dupont"));
+    ScriptedFichePrompt prompt;
+    QVERIFY(commands.openChosen(QStringLiteral("Dupont"), prompt));
+    QCOMPARE(view.ddg, Pregnancy.ddg);
+    commands.newFiche();
+    QCOMPARE(view.clears, 1);
+    QVERIFY(!view.ddg.isValid());
+    QCOMPARE(view.caption, QStringLiteral("Grossesse"));
+    QVERIFY(!view.ficheOuverte);
+    QCOMPARE(commands.caption(), QStringLiteral("Grossesse"));
+    QCOMPARE(storedNames(path), QStringList{QStringLiteral("Dupont")});
+}
+
+QTEST_GUILESS_MAIN(TestFicheCommands)
+#include "test_fiche_commands.moc"
