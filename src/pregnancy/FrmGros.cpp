@@ -1,11 +1,14 @@
 #include "pregnancy/FrmGros.h"
 
+#include "controls/Calendar.h"
+#include "controls/VirtualKeyCode.h"
 #include "pregnancy/DateField.h"
 #include "pregnancy/DateText.h"
 #include "pregnancy/Milestones.h"
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +27,8 @@ namespace {
 using Label = PregnancyForm::Label;
 
 const QString kCaption = QStringLiteral("Grossesse");
+// Title band of the calendar tab: red 0, green 128, blue 128 (0x00BBGGRR).
+constexpr quint32 kTeal = 0x00808000;
 
 std::size_t at(auto e)
 {
@@ -85,10 +90,23 @@ FrmGros::FrmGros(QWidget *parent)
     m_tabs->setCurrentIndex(0);
     layout->addWidget(m_tabs, 1);
 
+    // The pop-up date picker of the three fields, above everything else.
+    m_picker = new Calendar(this);
+    m_picker->setObjectName(QStringLiteral("Calendrier"));
+    m_picker->hide();
+    m_picker->installEventFilter(this);
+    connect(m_picker, &Calendar::dateClick, this, &FrmGros::pickerChose);
+    connect(m_picker, &Calendar::keyDown, this, [this](int keyCode, int) {
+        if (keyCode == VirtualKeyCode::Return)
+            pickerChose();
+        else if (keyCode == VirtualKeyCode::Escape)
+            pickerCancelled();
+    });
+
     connect(&m_form, &PregnancyForm::textChanged, this, &FrmGros::showFieldText);
     connect(&m_form, &PregnancyForm::labelChanged, this, &FrmGros::showLabel);
 
-    m_form.setCalendarDay(QDate::currentDate());
+    m_calendar->setValue(QDate::currentDate());
     setMinimumSize(560, 470);
     resize(600, 500);
 }
@@ -137,7 +155,6 @@ QWidget *FrmGros::dateRow(const QString &caption, const QString &name, Field fie
     picture->setAutoRaise(true);
     picture->setFocusPolicy(Qt::NoFocus);
     picture->setAccessibleName(QStringLiteral("Calendrier"));
-    picture->setEnabled(false); // CALENDAR PLACEHOLDER: enabled with the pop-up calendar.
 
     layout->addWidget(label);
     layout->addWidget(edit);
@@ -283,14 +300,12 @@ QWidget *FrmGros::createCalendarTab()
     page->setObjectName(QStringLiteral("fraGros4"));
     auto *layout = new QHBoxLayout(page);
 
-    // CALENDAR PLACEHOLDER: the month calendar control is not available yet.
-    auto *calendar = new QLabel(QStringLiteral("Calendrier indisponible"), page);
-    calendar->setObjectName(QStringLiteral("calGros"));
-    calendar->setEnabled(false);
-    calendar->setAlignment(Qt::AlignCenter);
-    calendar->setFrameShape(QFrame::Box);
-    calendar->setFixedSize(167, 153);
-    layout->addWidget(calendar, 0, Qt::AlignTop);
+    m_calendar = new Calendar(page);
+    m_calendar->setObjectName(QStringLiteral("calGros"));
+    m_calendar->setTitleBackColor(kTeal);
+    // Every change counts, the one made when the window opens included.
+    connect(m_calendar, &Calendar::change, this, [this](int) { m_form.setCalendarDay(m_calendar->value()); });
+    layout->addWidget(m_calendar, 0, Qt::AlignTop);
 
     auto *side = new QVBoxLayout;
     auto *hint = new QLabel(QStringLiteral("Sélectionnez un jour."), page);
@@ -327,13 +342,21 @@ void FrmGros::showLabel(Label label)
 
 void FrmGros::openPicker(Field field)
 {
-    if (!m_picker)
-        return; // CALENDAR PLACEHOLDER: no pop-up calendar yet.
+    DateField *edit = fieldOf(field);
+    m_picker->setValue(m_form.date(field).value_or(QDate::currentDate()));
     m_pickerField = field;
+    m_picker->move(edit->mapTo(this, QPoint(0, edit->height())));
+    m_picker->raise();
+    m_picker->show();
+    // The field loses the focus meanwhile; being visible, the picker keeps
+    // that from recomputing anything.
+    m_picker->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmGros::pickerChose()
 {
+    m_form.setText(m_pickerField, DateText::shortForm(m_picker->value()));
+    fieldOf(m_pickerField)->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmGros::pickerCancelled()
@@ -343,6 +366,12 @@ void FrmGros::pickerCancelled()
 
 bool FrmGros::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_picker && event->type() == QEvent::FocusOut) {
+        // Switching to another application or opening a menu keeps it open.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            m_picker->hide();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -356,40 +385,26 @@ std::optional<QDate> FrmGros::date(Field field) const
     return m_form.date(field);
 }
 
-void FrmGros::showRecord(const QString &name, const QDate &ddg, const QDate &ddr, const QDate &acc)
-{
-    setWindowTitle(name);
-    m_form.load(ddg, ddr, acc);
-    setRecordOpen(name);
-}
-
-void FrmGros::clearDates()
+void FrmGros::clearPregnancy()
 {
     m_form.clear();
+}
+
+void FrmGros::showPregnancy(const QDate &ddg, const QDate &ddr, const QDate &acc)
+{
+    m_form.load(ddg, ddr, acc);
+}
+
+void FrmGros::showFicheState(const QString &caption, bool ficheOuverte)
+{
+    m_recordOpen = ficheOuverte;
+    setWindowTitle(caption);
+    m_fiche[3]->setEnabled(ficheOuverte);
 }
 
 bool FrmGros::isRecordOpen() const
 {
     return m_recordOpen;
-}
-
-QString FrmGros::recordName() const
-{
-    return m_recordOpen ? windowTitle() : QString();
-}
-
-void FrmGros::setRecordOpen(const QString &name)
-{
-    m_recordOpen = true;
-    setWindowTitle(name);
-    m_fiche[3]->setEnabled(true);
-}
-
-void FrmGros::setNoRecordOpen()
-{
-    m_recordOpen = false;
-    setWindowTitle(kCaption);
-    m_fiche[3]->setEnabled(false);
 }
 
 QAction *FrmGros::ficheAction(int index) const

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+class Calendar;
 class DateField;
 class QAction;
 class QComboBox;
@@ -30,17 +31,16 @@ public:
     // The text of a date field, and its date when the text reads as one.
     QString dateText(Field field) const;
     std::optional<QDate> date(Field field) const;
-    // Shows a stored record: its name becomes the caption, the start of
-    // pregnancy recomputes everything, then the stored last period and
-    // delivery replace the defaults. The record counts as open afterwards.
-    void showRecord(const QString &name, const QDate &ddg, const QDate &ddr, const QDate &acc);
-    // Empties the three dates and every result (a new, unsaved pregnancy).
-    void clearDates();
-    // A stored record is open: the caption is its name and deletion is offered.
+    // Empties the three dates and every result shown from them.
+    void clearPregnancy();
+    // Shows stored dates: the start of pregnancy recomputes everything, then
+    // the stored last period and delivery replace the defaults and their
+    // milestones.
+    void showPregnancy(const QDate &ddg, const QDate &ddr, const QDate &acc);
+    // The caption (the open record's identifier, or "Grossesse") and whether a
+    // stored record is open, which enables "&Supprimer la Fiche".
+    void showFicheState(const QString &caption, bool ficheOuverte);
     bool isRecordOpen() const;
-    QString recordName() const;
-    void setRecordOpen(const QString &name);
-    void setNoRecordOpen();
     // Menu items: "&Fiche" 0..3 (new, open, save, delete), "&Aide" 0..1.
     QAction *ficheAction(int index) const;
     QAction *aideAction(int index) const;
@@ -75,7 +75,8 @@ private:
     std::array<QLabel *, 8> m_labels{};
     std::array<QAction *, 4> m_fiche{};
     std::array<QAction *, 2> m_aide{};
-    QWidget *m_picker = nullptr;
+    Calendar *m_calendar = nullptr;
+    Calendar *m_picker = nullptr;
     Field m_pickerField = Field::Ddg;
     bool m_recordOpen = false;
 };

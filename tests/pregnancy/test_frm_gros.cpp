@@ -1,5 +1,7 @@
 #include "pregnancy/FrmGros.h"
 
+#include "controls/Calendar.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -9,6 +11,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 using Field = PregnancyForm::Field;
 
@@ -29,11 +32,17 @@ private slots:
     void invalidDateStaysAsTyped();
     void listChoiceShowsItsDate();
     void recordApi();
+    void altDownOpensThePickerUnderTheField();
+    void pickerKeys();
+    void picturesOpenThePickerForTheirField_data();
+    void picturesOpenThePickerForTheirField();
+    void calendarTabShowsThePickedDay();
 
 private:
     QLineEdit *field(const char *name) const { return m_window->findChild<QLineEdit *>(name); }
     QString labelText(const char *name) const { return m_window->findChild<QLabel *>(name)->text(); }
     void typeInto(QLineEdit *edit, const QString &text);
+    Calendar *picker() const { return m_window->findChild<Calendar *>("Calendrier"); }
 
     FrmGros *m_window = nullptr;
 };
@@ -195,26 +204,136 @@ void TestFrmGros::listChoiceShowsItsDate()
 
 void TestFrmGros::recordApi()
 {
-    m_window->showRecord("Mme Durand", QDate(2009, 1, 15), QDate(2009, 1, 5), QDate(2009, 10, 20));
+    m_window->showPregnancy(QDate(2009, 1, 15), QDate(2009, 1, 5), QDate(2009, 10, 20));
+    m_window->showFicheState("Mme Durand", true);
     QCOMPARE(m_window->windowTitle(), QString("Mme Durand"));
     QVERIFY(m_window->isRecordOpen());
-    QCOMPARE(m_window->recordName(), QString("Mme Durand"));
     QVERIFY(m_window->ficheAction(3)->isEnabled());
     QCOMPARE(m_window->dateText(Field::Ddr), QString("05/01/2009"));
     QCOMPARE(field("txtACC")->text(), QString("20/10/2009"));
     QCOMPARE(labelText("lblTT"), QString("jeu. 15 oct. 2009"));
+    QCOMPARE(labelText("lblMed0"), QString("jusqu'au 23 févr. 2009"));
     QCOMPARE(labelText("lblPost0"), QString("jusqu'au lun. 28 déc. 2009"));
     QCOMPARE(m_window->date(Field::Ddg), std::optional<QDate>(QDate(2009, 1, 15)));
 
-    m_window->clearDates();
-    m_window->setNoRecordOpen();
+    m_window->clearPregnancy();
+    m_window->showFicheState("Grossesse", false);
     QCOMPARE(m_window->windowTitle(), QString("Grossesse"));
     QVERIFY(!m_window->isRecordOpen());
-    QVERIFY(m_window->recordName().isEmpty());
     QVERIFY(!m_window->ficheAction(3)->isEnabled());
     QVERIFY(field("txtDDG")->text().isEmpty());
+    QVERIFY(!m_window->date(Field::Ddg));
     QVERIFY(labelText("lblPost0").isEmpty());
     QVERIFY(labelText("lblDatation").isEmpty());
+    QVERIFY(labelText("lblCalendrier1").isEmpty());
+}
+
+void TestFrmGros::altDownOpensThePickerUnderTheField()
+{
+    QLineEdit *ddg = field("txtDDG");
+    ddg->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ddg, Qt::Key_Down, Qt::AltModifier);
+    Calendar *picker = this->picker();
+    QVERIFY(picker->isVisible());
+    QVERIFY(picker->hasFocus());
+    QCOMPARE(picker->value(), QDate::currentDate());
+    QCOMPARE(picker->pos(), ddg->mapTo(m_window, QPoint(0, ddg->height())));
+    QVERIFY(ddg->text().isEmpty());
+
+    // Clicking a day fills the field and hands the focus back to it.
+    const QRect selected = picker->cellRect(picker->model().selectedCell());
+    QTest::mouseClick(picker, Qt::LeftButton, {}, selected.center());
+    QCOMPARE(ddg->text(), QDate::currentDate().toString("dd/MM/yyyy"));
+    QVERIFY(ddg->hasFocus());
+    QVERIFY(!picker->isVisible());
+    QVERIFY(labelText("lblTT").isEmpty());
+
+    // Leaving the field then recomputes.
+    field("txtDDR")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(labelText("lblDatation"), QString("Conception !"));
+}
+
+void TestFrmGros::pickerKeys()
+{
+    QLineEdit *ddg = field("txtDDG");
+    typeInto(ddg, "15/01/2009");
+    QTest::keyClick(ddg, Qt::Key_Return);
+    Calendar *picker = this->picker();
+
+    QTest::keyClick(ddg, Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(picker->value(), QDate(2009, 1, 15));
+    QTest::keyClick(picker, Qt::Key_Right);
+    QTest::keyClick(picker, Qt::Key_Escape);
+    QVERIFY(!picker->isVisible());
+    QVERIFY(ddg->hasFocus());
+    QCOMPARE(ddg->text(), QString("15/01/2009"));
+
+    QTest::keyClick(ddg, Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(picker, Qt::Key_Down);
+    QTest::keyClick(picker, Qt::Key_Return);
+    QVERIFY(!picker->isVisible());
+    QCOMPARE(ddg->text(), QString("22/01/2009"));
+    QCOMPARE(labelText("lblTT"), QString("jeu. 15 oct. 2009"));
+    QTest::keyClick(ddg, Qt::Key_Return);
+    QCOMPARE(labelText("lblTT"), QString("jeu. 22 oct. 2009"));
+    QCOMPARE(field("txtDDR")->text(), QString("08/01/2009"));
+}
+
+void TestFrmGros::picturesOpenThePickerForTheirField_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("pictureName");
+    QTest::addColumn<QDate>("shown");
+    QTest::newRow("DDG") << 0 << "txtDDG" << "imaDDG" << QDate(2009, 1, 15);
+    QTest::newRow("DDR") << 1 << "txtDDR" << "imaDDR" << QDate(2009, 1, 1);
+    QTest::newRow("ACC") << 2 << "txtACC" << "imaACC" << QDate(2009, 10, 15);
+}
+
+void TestFrmGros::picturesOpenThePickerForTheirField()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, fieldName);
+    QFETCH(QString, pictureName);
+    QFETCH(QDate, shown);
+    typeInto(field("txtDDG"), "15/01/2009");
+    QTest::keyClick(field("txtDDG"), Qt::Key_Return);
+    m_window->findChild<QTabWidget *>("tabGros")->setCurrentIndex(tab);
+    auto *edit = m_window->findChild<QLineEdit *>(fieldName);
+    edit->setFocus(Qt::TabFocusReason);
+
+    m_window->findChild<QToolButton *>(pictureName)->click();
+    Calendar *picker = this->picker();
+    QVERIFY(picker->isVisible());
+    QCOMPARE(picker->value(), shown);
+    QCOMPARE(picker->pos(), edit->mapTo(m_window, QPoint(0, edit->height())));
+    QVERIFY(picker->geometry().bottom() <= m_window->rect().bottom());
+
+    QTest::keyClick(picker, Qt::Key_PageDown);
+    QTest::keyClick(picker, Qt::Key_Return);
+    QCOMPARE(edit->text(), shown.addMonths(1).toString("dd/MM/yyyy"));
+    QVERIFY(edit->hasFocus());
+}
+
+void TestFrmGros::calendarTabShowsThePickedDay()
+{
+    auto *calendar = m_window->findChild<Calendar *>("calGros");
+    QCOMPARE(calendar->value(), QDate::currentDate());
+    QCOMPARE(calendar->titleBackColor(), quint32(0x00808000));
+
+    calendar->setValue(QDate(2009, 3, 20));
+    QCOMPARE(labelText("lblCalendrier0"), QString("20/03/2009"));
+    QVERIFY(labelText("lblCalendrier1").isEmpty());
+
+    typeInto(field("txtDDG"), "15/01/2009");
+    QTest::keyClick(field("txtDDG"), Qt::Key_Return);
+    QCOMPARE(labelText("lblCalendrier1"), QString("10e SG     2 mois 6 jour(s)."));
+
+    m_window->findChild<QTabWidget *>("tabGros")->setCurrentIndex(3);
+    calendar->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(calendar, Qt::Key_Left);
+    QCOMPARE(labelText("lblCalendrier0"), QString("19/03/2009"));
+    QCOMPARE(labelText("lblCalendrier1"), QString("10e SG     2 mois 5 jour(s)."));
 }
 
 QTEST_MAIN(TestFrmGros)
