@@ -1,8 +1,423 @@
 #include "pregnancy/FrmGros.h"
 
+#include "controls/Calendar.h"
+#include "controls/VirtualKeyCode.h"
+#include "pregnancy/DateField.h"
+#include "pregnancy/DateText.h"
+#include "pregnancy/Milestones.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+using Label = PregnancyForm::Label;
+
+const QString kCaption = QStringLiteral("Grossesse");
+// Title band of the calendar tab: red 0, green 128, blue 128 (0x00BBGGRR).
+constexpr quint32 kTeal = 0x00808000;
+
+std::size_t at(auto e)
+{
+    return static_cast<std::size_t>(e);
+}
+
+// A small desk calendar: the picture beside each date field.
+QIcon calendarIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QColor(64, 64, 64));
+    p.setBrush(Qt::white);
+    p.drawRect(1, 2, 13, 12);
+    p.fillRect(2, 3, 12, 3, QColor(0, 128, 128));
+    p.setPen(QColor(96, 96, 96));
+    for (int y = 8; y <= 12; y += 2)
+        for (int x = 3; x <= 12; x += 3)
+            p.drawPoint(x, y);
+    p.setPen(Qt::black);
+    p.drawLine(4, 1, 4, 3);
+    p.drawLine(11, 1, 11, 3);
+    return QIcon(pixmap);
+}
+
+QLabel *wrappedText(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QFont bold(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
 FrmGros::FrmGros(QWidget *parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Grossesse"));
-    resize(400, 300);
+    setWindowTitle(kCaption);
+    setObjectName(QStringLiteral("frmGros"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(createMenus());
+    layout->addWidget(createHeader());
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabGros"));
+    m_tabs->addTab(createAdministrativeTab(), QStringLiteral("Dates administratives"));
+    m_tabs->addTab(createMedicalTab(), QStringLiteral("Dates-repères médicales"));
+    m_tabs->addTab(createPostnatalTab(), QStringLiteral("Congé postnatal"));
+    m_tabs->addTab(createCalendarTab(), QStringLiteral("Calendrier"));
+    m_tabs->setCurrentIndex(0);
+    layout->addWidget(m_tabs, 1);
+
+    // The pop-up date picker of the three fields, above everything else.
+    m_picker = new Calendar(this);
+    m_picker->setObjectName(QStringLiteral("Calendrier"));
+    m_picker->hide();
+    m_picker->installEventFilter(this);
+    connect(m_picker, &Calendar::dateClick, this, &FrmGros::pickerChose);
+    connect(m_picker, &Calendar::keyDown, this, [this](int keyCode, int) {
+        if (keyCode == VirtualKeyCode::Return)
+            pickerChose();
+        else if (keyCode == VirtualKeyCode::Escape)
+            pickerCancelled();
+    });
+
+    connect(&m_form, &PregnancyForm::textChanged, this, &FrmGros::showFieldText);
+    connect(&m_form, &PregnancyForm::labelChanged, this, &FrmGros::showLabel);
+
+    m_calendar->setValue(QDate::currentDate());
+    setMinimumSize(560, 470);
+    resize(600, 500);
+}
+
+QMenuBar *FrmGros::createMenus()
+{
+    auto *bar = new QMenuBar(this);
+    QMenu *fiche = bar->addMenu(QStringLiteral("&Fiche"));
+    const QString ficheTexts[] = {QStringLiteral("&Nouvelle Fiche"), QStringLiteral("&Ouvrir une Fiche"),
+                                  QStringLiteral("&Enregistrer la Fiche"), QStringLiteral("&Supprimer la Fiche")};
+    for (std::size_t i = 0; i < m_fiche.size(); ++i) {
+        m_fiche[i] = fiche->addAction(ficheTexts[i]);
+        m_fiche[i]->setObjectName(QStringLiteral("mnuFiche%1").arg(i));
+        // The record commands are connected by the record store, which
+        // enables them.
+        m_fiche[i]->setEnabled(false);
+    }
+    QMenu *aide = bar->addMenu(QStringLiteral("&Aide"));
+    const QString aideTexts[] = {QStringLiteral("&Aide de Tarvolix"), QStringLiteral("A &propos de...")};
+    for (std::size_t i = 0; i < m_aide.size(); ++i) {
+        m_aide[i] = aide->addAction(aideTexts[i]);
+        m_aide[i]->setObjectName(QStringLiteral("mnuAide%1").arg(i));
+        // Enabled once the help and the about window are connected.
+        m_aide[i]->setEnabled(false);
+    }
+    return bar;
+}
+
+QWidget *FrmGros::dateRow(const QString &caption, const QString &name, Field field)
+{
+    auto *row = new QWidget(this);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto *label = new QLabel(caption, row);
+    auto *edit = new DateField(row);
+    edit->setObjectName(name);
+    edit->setMaxLength(30);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
+    label->setBuddy(edit);
+    m_fields[at(field)] = edit;
+
+    auto *picture = new QToolButton(row);
+    picture->setObjectName(QStringLiteral("ima") + name.mid(3));
+    picture->setIcon(calendarIcon());
+    picture->setAutoRaise(true);
+    picture->setFocusPolicy(Qt::NoFocus);
+    picture->setAccessibleName(QStringLiteral("Calendrier"));
+
+    layout->addWidget(label);
+    layout->addWidget(edit);
+    layout->addWidget(picture);
+    layout->addStretch(1);
+
+    connect(edit, &QLineEdit::textChanged, this, [this, field](const QString &text) { m_form.setText(field, text); });
+    connect(edit, &DateField::confirmed, this, [this, field] { m_form.confirm(field); });
+    connect(edit, &DateField::left, this,
+            [this, field] { m_form.leave(field, m_picker && m_picker->isVisible()); });
+    connect(edit, &DateField::pickerRequested, this, [this, field] { openPicker(field); });
+    connect(picture, &QToolButton::clicked, this, [this, field] { openPicker(field); });
+    return row;
+}
+
+QLabel *FrmGros::resultLabel(Label label, const QString &name)
+{
+    auto *result = new QLabel(this);
+    result->setObjectName(name);
+    result->setFrameShape(QFrame::StyledPanel);
+    result->setFrameShadow(QFrame::Sunken);
+    result->setMinimumHeight(result->fontMetrics().height() + 8);
+    result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_labels[at(label)] = result;
+    return result;
+}
+
+QComboBox *FrmGros::milestoneList(int contexte, const QString &name)
+{
+    auto *list = new QComboBox(this);
+    list->setObjectName(name);
+    list->addItems(Milestones::items(contexte));
+    list->setCurrentIndex(0);
+    connect(list, &QComboBox::activated, this,
+            [this, contexte](int index) { m_form.chooseListItem(contexte, index); });
+    return list;
+}
+
+QWidget *FrmGros::createHeader()
+{
+    // The framed band above the tabs.
+    auto *shape = new QFrame(this);
+    shape->setObjectName(QStringLiteral("shaGros"));
+    shape->setFrameShape(QFrame::StyledPanel);
+    shape->setFrameShadow(QFrame::Raised);
+    auto *grid = new QVBoxLayout(shape);
+
+    grid->addWidget(dateRow(QStringLiteral("Date présumée de début de grossesse:"), QStringLiteral("txtDDG"),
+                            Field::Ddg));
+
+    auto *termRow = new QHBoxLayout;
+    termRow->addWidget(new QLabel(QStringLiteral("Terme théorique:"), shape));
+    QLabel *term = resultLabel(Label::TermeTheorique, QStringLiteral("lblTT"));
+    term->setFrameShape(QFrame::NoFrame);
+    term->setFont(bold(term->font()));
+    termRow->addWidget(term, 1);
+    grid->addLayout(termRow);
+
+    QLabel *status = resultLabel(Label::Datation, QStringLiteral("lblDatation"));
+    status->setAlignment(Qt::AlignCenter);
+    status->setFont(bold(status->font()));
+    status->setStyleSheet(QStringLiteral("color: #000080;"));
+    grid->addWidget(status);
+    return shape;
+}
+
+QWidget *FrmGros::createAdministrativeTab()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("fraGros1"));
+    auto *layout = new QVBoxLayout(page);
+
+    auto *divers = new QGroupBox(QStringLiteral("Divers"), page);
+    divers->setObjectName(QStringLiteral("fraAdm0"));
+    auto *diversLayout = new QVBoxLayout(divers);
+    diversLayout->addWidget(milestoneList(0, QStringLiteral("cboAdm0")));
+    diversLayout->addWidget(resultLabel(Label::Adm0, QStringLiteral("lblAdm0")));
+    layout->addWidget(divers);
+
+    auto *prenatal = new QGroupBox(QStringLiteral("Congé prénatal"), page);
+    prenatal->setObjectName(QStringLiteral("fraAdm1"));
+    auto *prenatalLayout = new QVBoxLayout(prenatal);
+    prenatalLayout->addWidget(milestoneList(1, QStringLiteral("cboAdm1")));
+    prenatalLayout->addWidget(resultLabel(Label::Adm1, QStringLiteral("lblAdm1")));
+    prenatalLayout->addWidget(wrappedText(
+        QStringLiteral("Pour percevoir des indemnités journalières un repos minimal de 8 semaines est exigé "
+                       "(au minimum 2 semaines avant et 6 semaines après l'accouchement)."),
+        prenatal));
+    prenatalLayout->addWidget(wrappedText(
+        QStringLiteral("Le repos prénatal maximal dépend du nombre de foetus à venir et du nombre d'enfants "
+                       "vivants au foyer."),
+        prenatal));
+    layout->addWidget(prenatal);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *FrmGros::createMedicalTab()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("fraGros2"));
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(wrappedText(
+        QStringLiteral("Les dates-repères médicales sont, par usage, calculées en semaines d'aménorrhée. Le calcul "
+                       "est réalisé par défaut en présumant une fécondation au 14è jour d'un cycle de 28 jours. Le "
+                       "cas échéant, vous pouvez modifier la date des dernières règles proposée par défaut. "
+                       "Celle-ci sera mémorisée si vous enregistrez la fiche."),
+        page));
+    layout->addWidget(dateRow(QStringLiteral("Date des dernières règles:"), QStringLiteral("txtDDR"), Field::Ddr));
+    layout->addWidget(milestoneList(2, QStringLiteral("cboMed0")));
+    layout->addWidget(resultLabel(Label::Med0, QStringLiteral("lblMed0")));
+    layout->addWidget(wrappedText(
+        QStringLiteral("Les dates-repères listées ici sont celles communément utilisées dans la pratique. Voir "
+                       "l'aide de Tarvolix pour plus de renseignements."),
+        page));
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *FrmGros::createPostnatalTab()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("fraGros3"));
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(wrappedText(
+        QStringLiteral("La durée du congé postnatal est calculé à partir du jour de l'accouchement si celui-ci "
+                       "survient après le terme théorique, et à partir du terme théorique si celui-ci survient "
+                       "prématurément. Il dépend également du caractère unique ou multiple de la grossesse, ainsi "
+                       "que du nombre d'enfants vivants préalables. Un minimum de 6 semaines est imposé pour le "
+                       "versement d''indemnités journalières. Si l'accouchement a eu lieu après le terme "
+                       "théorique, indiquez en la date ci-dessous."),
+        page));
+    layout->addWidget(dateRow(QStringLiteral("Date d'accouchement:"), QStringLiteral("txtACC"), Field::Acc));
+    layout->addWidget(milestoneList(3, QStringLiteral("cboPost0")));
+    layout->addWidget(resultLabel(Label::Post0, QStringLiteral("lblPost0")));
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *FrmGros::createCalendarTab()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("fraGros4"));
+    auto *layout = new QHBoxLayout(page);
+
+    m_calendar = new Calendar(page);
+    m_calendar->setObjectName(QStringLiteral("calGros"));
+    m_calendar->setTitleBackColor(kTeal);
+    // Every change counts, the one made when the window opens included.
+    connect(m_calendar, &Calendar::change, this, [this](int) { m_form.setCalendarDay(m_calendar->value()); });
+    layout->addWidget(m_calendar, 0, Qt::AlignTop);
+
+    auto *side = new QVBoxLayout;
+    auto *hint = new QLabel(QStringLiteral("Sélectionnez un jour."), page);
+    hint->setObjectName(QStringLiteral("lblCalendrier2"));
+    side->addWidget(hint);
+    QLabel *day = resultLabel(Label::CalendrierJour, QStringLiteral("lblCalendrier0"));
+    day->setFont(bold(day->font()));
+    side->addWidget(day);
+    QLabel *status = resultLabel(Label::CalendrierStatut, QStringLiteral("lblCalendrier1"));
+    status->setWordWrap(true);
+    side->addWidget(status);
+    side->addStretch(1);
+    layout->addLayout(side, 1);
+    return page;
+}
+
+DateField *FrmGros::fieldOf(Field field) const
+{
+    return m_fields[at(field)];
+}
+
+void FrmGros::showFieldText(Field field)
+{
+    DateField *edit = fieldOf(field);
+    const QString text = m_form.text(field);
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void FrmGros::showLabel(Label label)
+{
+    m_labels[at(label)]->setText(m_form.label(label));
+}
+
+void FrmGros::openPicker(Field field)
+{
+    DateField *edit = fieldOf(field);
+    m_picker->setValue(m_form.date(field).value_or(QDate::currentDate()));
+    m_pickerField = field;
+    m_picker->move(edit->mapTo(this, QPoint(0, edit->height())));
+    m_picker->raise();
+    m_picker->show();
+    // The field loses the focus meanwhile; being visible, the picker keeps
+    // that from recomputing anything.
+    m_picker->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmGros::pickerChose()
+{
+    m_form.setText(m_pickerField, DateText::shortForm(m_picker->value()));
+    fieldOf(m_pickerField)->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmGros::pickerCancelled()
+{
+    fieldOf(m_pickerField)->setFocus(Qt::OtherFocusReason);
+}
+
+bool FrmGros::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_picker && event->type() == QEvent::FocusOut) {
+        // Switching to another application or opening a menu keeps it open.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            m_picker->hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString FrmGros::dateText(Field field) const
+{
+    return m_form.text(field);
+}
+
+std::optional<QDate> FrmGros::date(Field field) const
+{
+    return m_form.date(field);
+}
+
+void FrmGros::clearPregnancy()
+{
+    m_form.clear();
+}
+
+void FrmGros::showPregnancy(const QDate &ddg, const QDate &ddr, const QDate &acc)
+{
+    m_form.load(ddg, ddr, acc);
+}
+
+void FrmGros::showFicheState(const QString &caption, bool ficheOuverte)
+{
+    m_recordOpen = ficheOuverte;
+    setWindowTitle(caption);
+    m_fiche[3]->setEnabled(ficheOuverte);
+}
+
+bool FrmGros::isRecordOpen() const
+{
+    return m_recordOpen;
+}
+
+QAction *FrmGros::ficheAction(int index) const
+{
+    return index >= 0 && index < static_cast<int>(m_fiche.size()) ? m_fiche[at(index)] : nullptr;
+}
+
+QAction *FrmGros::aideAction(int index) const
+{
+    return index >= 0 && index < static_cast<int>(m_aide.size()) ? m_aide[at(index)] : nullptr;
+}
+
+PregnancyForm &FrmGros::form()
+{
+    return m_form;
 }

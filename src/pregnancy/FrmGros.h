@@ -1,11 +1,82 @@
 #pragma once
 
+#include "pregnancy/PregnancyForm.h"
+
+#include <QDate>
+#include <QString>
 #include <QWidget>
 
-// Window "Grossesse". Its content arrives with its own feature work.
+#include <array>
+#include <optional>
+
+class Calendar;
+class DateField;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenuBar;
+class QTabWidget;
+
+// Window "Grossesse": the pregnancy calendar. Everything is computed by
+// PregnancyForm; the window shows it and feeds it the user's actions.
 class FrmGros : public QWidget
 {
     Q_OBJECT
 public:
+    using Field = PregnancyForm::Field;
+
     explicit FrmGros(QWidget *parent = nullptr);
+
+    // --- Used by the record commands ---
+    // The text of a date field, and its date when the text reads as one.
+    QString dateText(Field field) const;
+    std::optional<QDate> date(Field field) const;
+    // Empties the three dates and every result shown from them.
+    void clearPregnancy();
+    // Shows stored dates: the start of pregnancy recomputes everything, then
+    // the stored last period and delivery replace the defaults and their
+    // milestones.
+    void showPregnancy(const QDate &ddg, const QDate &ddr, const QDate &acc);
+    // The caption (the open record's identifier, or "Grossesse") and whether a
+    // stored record is open, which enables "&Supprimer la Fiche".
+    void showFicheState(const QString &caption, bool ficheOuverte);
+    bool isRecordOpen() const;
+    // Menu items: "&Fiche" 0..3 (new, open, save, delete), "&Aide" 0..1.
+    QAction *ficheAction(int index) const;
+    QAction *aideAction(int index) const;
+
+    // The state behind the window.
+    PregnancyForm &form();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QMenuBar *createMenus();
+    QWidget *createHeader();
+    QWidget *createAdministrativeTab();
+    QWidget *createMedicalTab();
+    QWidget *createPostnatalTab();
+    QWidget *createCalendarTab();
+    QWidget *dateRow(const QString &caption, const QString &name, Field field);
+    QComboBox *milestoneList(int contexte, const QString &name);
+    QLabel *resultLabel(PregnancyForm::Label label, const QString &name);
+
+    DateField *fieldOf(Field field) const;
+    void showFieldText(Field field);
+    void showLabel(PregnancyForm::Label label);
+    void openPicker(Field field);
+    void pickerChose();
+    void pickerCancelled();
+
+    PregnancyForm m_form;
+    QTabWidget *m_tabs = nullptr;
+    std::array<DateField *, 3> m_fields{};
+    std::array<QLabel *, 8> m_labels{};
+    std::array<QAction *, 4> m_fiche{};
+    std::array<QAction *, 2> m_aide{};
+    Calendar *m_calendar = nullptr;
+    Calendar *m_picker = nullptr;
+    Field m_pickerField = Field::Ddg;
+    bool m_recordOpen = false;
 };

@@ -1,0 +1,215 @@
+#include "pregnancy/PregnancyForm.h"
+
+#include "pregnancy/DateText.h"
+#include "pregnancy/Milestones.h"
+#include "pregnancy/PregnancyStatus.h"
+
+namespace {
+
+constexpr int kDiversContexte = 0;
+constexpr int kPrenatalContexte = 1;
+constexpr int kMedicalContexte = 2;
+constexpr int kPostnatalContexte = 3;
+
+std::size_t at(auto e)
+{
+    return static_cast<std::size_t>(e);
+}
+
+bool knownContexte(int contexte)
+{
+    return contexte >= 0 && contexte < Milestones::kContexteCount;
+}
+
+PregnancyForm::Label resultLabelOf(int contexte)
+{
+    switch (contexte) {
+    case kDiversContexte: return PregnancyForm::Label::Adm0;
+    case kPrenatalContexte: return PregnancyForm::Label::Adm1;
+    case kMedicalContexte: return PregnancyForm::Label::Med0;
+    default: return PregnancyForm::Label::Post0;
+    }
+}
+
+PregnancyForm::Field baseFieldOf(int contexte)
+{
+    switch (contexte) {
+    case kMedicalContexte: return PregnancyForm::Field::Ddr;
+    case kPostnatalContexte: return PregnancyForm::Field::Acc;
+    default: return PregnancyForm::Field::Ddg;
+    }
+}
+
+} // namespace
+
+PregnancyForm::PregnancyForm(Clock today, QObject *parent)
+    : QObject(parent)
+    , m_today(std::move(today))
+{
+}
+
+PregnancyForm::DateField &PregnancyForm::slot(Field field)
+{
+    return m_fields[at(field)];
+}
+
+const PregnancyForm::DateField &PregnancyForm::slot(Field field) const
+{
+    return m_fields[at(field)];
+}
+
+QString PregnancyForm::text(Field field) const
+{
+    return slot(field).text;
+}
+
+void PregnancyForm::setText(Field field, const QString &text)
+{
+    DateField &f = slot(field);
+    if (f.text == text)
+        return;
+    f.text = text;
+    f.modified = true;
+    emit textChanged(field);
+}
+
+bool PregnancyForm::isModified(Field field) const
+{
+    return slot(field).modified;
+}
+
+std::optional<QDate> PregnancyForm::date(Field field) const
+{
+    return DateText::parse(slot(field).text);
+}
+
+QString PregnancyForm::label(Label label) const
+{
+    return m_labels[at(label)];
+}
+
+void PregnancyForm::setLabel(Label label, const QString &text)
+{
+    QString &current = m_labels[at(label)];
+    if (current == text)
+        return;
+    current = text;
+    emit labelChanged(label);
+}
+
+int PregnancyForm::listIndex(int contexte) const
+{
+    return knownContexte(contexte) ? m_listIndex[at(contexte)] : -1;
+}
+
+void PregnancyForm::chooseListItem(int contexte, int index)
+{
+    if (!knownContexte(contexte))
+        return;
+    m_listIndex[at(contexte)] = index;
+    recomputeMilestone(contexte);
+}
+
+void PregnancyForm::recomputeMilestone(int contexte)
+{
+    const std::optional<QDate> base = date(baseFieldOf(contexte));
+    if (base)
+        setLabel(resultLabelOf(contexte), actualiseDate(contexte, listIndex(contexte), *base));
+}
+
+QDate PregnancyForm::calendarDay() const
+{
+    return m_calendarDay;
+}
+
+void PregnancyForm::setCalendarDay(const QDate &day)
+{
+    m_calendarDay = day;
+    showCalendarStatus();
+}
+
+void PregnancyForm::showCalendarStatus()
+{
+    setLabel(Label::CalendrierJour, m_calendarDay.isValid() ? DateText::shortForm(m_calendarDay) : QString());
+    setLabel(Label::CalendrierStatut, PregnancyStatus::actualiseDatation(date(Field::Ddg), m_calendarDay));
+}
+
+void PregnancyForm::actualiseDateGen()
+{
+    const std::optional<QDate> ddg = date(Field::Ddg);
+    if (!ddg)
+        return;
+    slot(Field::Ddg).modified = false;
+    const std::optional<QDate> term = DateText::addMonths(*ddg, 9);
+    setLabel(Label::TermeTheorique, term ? DateText::longPattern(*term) : QString());
+    setText(Field::Acc, term ? DateText::shortForm(*term) : QString());
+    setLabel(Label::Datation, PregnancyStatus::actualiseDatation(ddg, m_today()));
+    setLabel(Label::Adm0, actualiseDate(kDiversContexte, listIndex(kDiversContexte), *ddg));
+    setLabel(Label::Adm1, actualiseDate(kPrenatalContexte, listIndex(kPrenatalContexte), *ddg));
+    const std::optional<QDate> ddr = DateText::addDays(*ddg, -14);
+    setText(Field::Ddr, ddr ? DateText::shortForm(*ddr) : QString());
+    // The two derived fields may be out of range at the very ends of the
+    // calendar; their milestones are then emptied like any other result.
+    setLabel(Label::Med0, actualiseDate(kMedicalContexte, listIndex(kMedicalContexte), ddr.value_or(QDate())));
+    setLabel(Label::Post0,
+             actualiseDate(kPostnatalContexte, listIndex(kPostnatalContexte), term.value_or(QDate())));
+    showCalendarStatus();
+}
+
+QString PregnancyForm::actualiseDate(int contexte, int index, const QDate &dtrans)
+{
+    if (contexte == kMedicalContexte)
+        slot(Field::Ddr).modified = false;
+    else if (contexte == kPostnatalContexte)
+        slot(Field::Acc).modified = false;
+    return Milestones::actualiseDate(contexte, index, dtrans, date(Field::Ddg));
+}
+
+void PregnancyForm::normaliseAndRecompute(Field field, const QDate &day)
+{
+    setText(field, DateText::shortForm(day));
+    switch (field) {
+    case Field::Ddg: actualiseDateGen(); break;
+    case Field::Ddr: recomputeMilestone(kMedicalContexte); break;
+    case Field::Acc: recomputeMilestone(kPostnatalContexte); break;
+    }
+}
+
+void PregnancyForm::confirm(Field field)
+{
+    if (const std::optional<QDate> day = date(field))
+        normaliseAndRecompute(field, *day);
+}
+
+void PregnancyForm::leave(Field field, bool pickerVisible)
+{
+    if (pickerVisible || !isModified(field))
+        return;
+    if (const std::optional<QDate> day = date(field))
+        normaliseAndRecompute(field, *day);
+}
+
+void PregnancyForm::clear()
+{
+    setText(Field::Ddg, {});
+    setText(Field::Ddr, {});
+    setText(Field::Acc, {});
+    for (Label label : {Label::TermeTheorique, Label::Datation, Label::Adm0, Label::Adm1, Label::Med0,
+                        Label::Post0, Label::CalendrierStatut})
+        setLabel(label, {});
+}
+
+void PregnancyForm::load(const QDate &ddg, const QDate &ddr, const QDate &acc)
+{
+    const auto shortOrEmpty = [](const QDate &d) {
+        return DateText::inRange(d) ? DateText::shortForm(d) : QString();
+    };
+    setText(Field::Ddg, shortOrEmpty(ddg));
+    actualiseDateGen();
+    setText(Field::Ddr, shortOrEmpty(ddr));
+    if (DateText::inRange(ddr))
+        setLabel(Label::Med0, actualiseDate(kMedicalContexte, listIndex(kMedicalContexte), ddr));
+    setText(Field::Acc, shortOrEmpty(acc));
+    if (DateText::inRange(acc))
+        setLabel(Label::Post0, actualiseDate(kPostnatalContexte, listIndex(kPostnatalContexte), acc));
+}
