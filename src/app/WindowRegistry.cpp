@@ -49,7 +49,8 @@ bool WindowRegistry::isAvailable(WindowKind kind)
     case WindowKind::Calc:
     case WindowKind::Med:
     case WindowKind::HOD:
-    case WindowKind::Date: return true;
+    case WindowKind::Date:
+    case WindowKind::Gros: return true;
     default: return false;
     }
 }

@@ -1,5 +1,10 @@
 #include "pregnancy/FrmGros.h"
 
+#include "dialogs/QtUserPrompt.h"
+#include "pregnancy/FicheCommands.h"
+#include "pregnancy/FichesPicker.h"
+#include "pregnancy/RecordFileLocation.h"
+
 #include "controls/Calendar.h"
 #include "controls/VirtualKeyCode.h"
 #include "pregnancy/DateField.h"
@@ -120,10 +125,10 @@ QMenuBar *FrmGros::createMenus()
     for (std::size_t i = 0; i < m_fiche.size(); ++i) {
         m_fiche[i] = fiche->addAction(ficheTexts[i]);
         m_fiche[i]->setObjectName(QStringLiteral("mnuFiche%1").arg(i));
-        // The record commands are connected by the record store, which
-        // enables them.
-        m_fiche[i]->setEnabled(false);
     }
+    // No record is open yet: nothing to delete.
+    m_fiche[3]->setEnabled(false);
+    connectFicheCommands(fiche);
     QMenu *aide = bar->addMenu(QStringLiteral("&Aide"));
     const QString aideTexts[] = {QStringLiteral("&Aide de Tarvolix"), QStringLiteral("A &propos de...")};
     for (std::size_t i = 0; i < m_aide.size(); ++i) {
@@ -420,4 +425,28 @@ QAction *FrmGros::aideAction(int index) const
 PregnancyForm &FrmGros::form()
 {
     return m_form;
+}
+
+FrmGros::~FrmGros() = default;
+
+void FrmGros::connectFicheCommands(QMenu *menu)
+{
+    m_fiches = std::make_unique<FicheCommands>(RecordFileLocation::forThisProgram(), *this);
+    connect(menu, &QMenu::aboutToShow, this, [this] { m_fiches->prepare(); });
+    connect(m_fiche[0], &QAction::triggered, this, [this] { m_fiches->newFiche(); });
+    connect(m_fiche[1], &QAction::triggered, this, [this] {
+        QtUserPrompt prompt(this);
+        FichesPicker picker(this);
+        m_fiches->openFiche(prompt, picker);
+    });
+    connect(m_fiche[2], &QAction::triggered, this, [this] {
+        QtUserPrompt prompt(this);
+        QtUserPrompt identifierBox(this, FicheCommands::saveTitle());
+        const auto dateOf = [this](Field field) { return date(field).value_or(QDate()); };
+        m_fiches->saveFiche({dateOf(Field::Ddg), dateOf(Field::Ddr), dateOf(Field::Acc)}, prompt, identifierBox);
+    });
+    connect(m_fiche[3], &QAction::triggered, this, [this] {
+        QtUserPrompt prompt(this);
+        m_fiches->deleteFiche(prompt);
+    });
 }

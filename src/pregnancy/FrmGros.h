@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pregnancy/FicheView.h"
 #include "pregnancy/PregnancyForm.h"
 
 #include <QDate>
@@ -7,39 +8,43 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class Calendar;
+class FicheCommands;
 class DateField;
 class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QTabWidget;
 
 // Window "Grossesse": the pregnancy calendar. Everything is computed by
 // PregnancyForm; the window shows it and feeds it the user's actions.
-class FrmGros : public QWidget
+class FrmGros : public QWidget, public FicheView
 {
     Q_OBJECT
 public:
     using Field = PregnancyForm::Field;
 
     explicit FrmGros(QWidget *parent = nullptr);
+    ~FrmGros() override;
 
     // --- Used by the record commands ---
     // The text of a date field, and its date when the text reads as one.
     QString dateText(Field field) const;
     std::optional<QDate> date(Field field) const;
     // Empties the three dates and every result shown from them.
-    void clearPregnancy();
+    void clearPregnancy() override;
     // Shows stored dates: the start of pregnancy recomputes everything, then
     // the stored last period and delivery replace the defaults and their
     // milestones.
-    void showPregnancy(const QDate &ddg, const QDate &ddr, const QDate &acc);
+    void showPregnancy(const QDate &ddg, const QDate &ddr, const QDate &acc) override;
     // The caption (the open record's identifier, or "Grossesse") and whether a
     // stored record is open, which enables "&Supprimer la Fiche".
-    void showFicheState(const QString &caption, bool ficheOuverte);
+    void showFicheState(const QString &caption, bool ficheOuverte) override;
     bool isRecordOpen() const;
     // Menu items: "&Fiche" 0..3 (new, open, save, delete), "&Aide" 0..1.
     QAction *ficheAction(int index) const;
@@ -69,7 +74,10 @@ private:
     void pickerChose();
     void pickerCancelled();
 
+    void connectFicheCommands(QMenu *menu);
+
     PregnancyForm m_form;
+    std::unique_ptr<FicheCommands> m_fiches;
     QTabWidget *m_tabs = nullptr;
     std::array<DateField *, 3> m_fields{};
     std::array<QLabel *, 8> m_labels{};
