@@ -192,12 +192,8 @@ void CalcEngine::operatorKey(int op)
             writeOperandLine(m_accumulator);
         m_operationInProgress = true;
     } else {
-        if (m_entryState == EntryState::Typing && !readTyped(m_operand))
+        if (!evaluatePending())
             return;
-        const Operators::Outcome outcome = Operators::evaluate(m_accumulator, m_operand, m_pendingOperator);
-        if (!outcome.accepted)
-            m_prompt.message(outcome.message, UserPrompt::Icon::Warning);
-        m_accumulator = outcome.value;
         if (m_entryState == EntryState::Typing || m_entryState == EntryState::ValueRecalled)
             writeOperandLine(m_operand);
         showValue(m_accumulator);
@@ -207,18 +203,26 @@ void CalcEngine::operatorKey(int op)
     m_entryState = EntryState::OperatorChosen;
 }
 
+// Reads a typed operand and applies the pending operator; a refusal shows
+// its message and keeps the accumulator. False when the typed text cannot be
+// read, and the key then does nothing.
+bool CalcEngine::evaluatePending()
+{
+    if (m_entryState == EntryState::Typing && !readTyped(m_operand))
+        return false;
+    const Operators::Outcome outcome = Operators::evaluate(m_accumulator, m_operand, m_pendingOperator);
+    if (!outcome.accepted)
+        m_prompt.message(outcome.message, UserPrompt::Icon::Warning);
+    m_accumulator = outcome.value;
+    return true;
+}
+
 void CalcEngine::equalsKey()
 {
     if (!m_operationInProgress)
         return;
-    if (m_entryState != EntryState::OperatorChosen) {
-        if (m_entryState == EntryState::Typing && !readTyped(m_operand))
-            return;
-        const Operators::Outcome outcome = Operators::evaluate(m_accumulator, m_operand, m_pendingOperator);
-        if (!outcome.accepted)
-            m_prompt.message(outcome.message, UserPrompt::Icon::Warning);
-        m_accumulator = outcome.value;
-    }
+    if (m_entryState != EntryState::OperatorChosen && !evaluatePending())
+        return;
     if (m_entryState == EntryState::Typing || m_entryState == EntryState::ValueRecalled)
         writeOperandLine(m_operand);
     const qint64 open = m_tape.openLineIndex();

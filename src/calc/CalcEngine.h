@@ -60,6 +60,7 @@ public:
 
 private:
     bool readTyped(double &target);
+    bool evaluatePending();
     void showValue(double value);
     void writeOperandLine(double value);
     void writeFunctionLine(const QString &name, double result, const QString &parameter);

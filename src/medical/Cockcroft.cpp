@@ -43,17 +43,7 @@ FormOutcome evaluate(const QString &ageText, const QString &weightText,
 
     const double man = manClearance(*age, *weight, *creatinine, unit);
     const double woman = womanClearance(man);
-    const double manShown = MedNumber::roundHalfEven(man, 1);
-    const double womanShown = MedNumber::roundHalfEven(woman, 1);
-    // Extreme entries (huge or tiny numbers) can overflow the formula.
-    if (!std::isfinite(manShown) || !std::isfinite(womanShown))
-        return FormOutcome::refusal(
-            QStringLiteral("Ces valeurs ne permettent pas de calculer la clairance."), -1);
-
-    FormOutcome outcome;
-    outcome.results = {MedNumber::format(manShown, 1), MedNumber::format(womanShown, 1),
-                       RenalClass::text(manShown), RenalClass::text(womanShown)};
-    return outcome;
+    return RenalClass::clearanceOutcome(man, woman);
 }
 
 } // namespace Cockcroft

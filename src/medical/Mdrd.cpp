@@ -54,16 +54,7 @@ FormOutcome evaluate(const QString &ageText, const QString &creatinineText,
             QStringLiteral("La valeur de la créatininémie ne doit pas être négative."), CreatinineField);
 
     const double man = manRate(*age, *creatinine, unit, africanOrigin);
-    const double manShown = MedNumber::roundHalfEven(man, 1);
-    const double womanShown = MedNumber::roundHalfEven(womanRate(man), 1);
-    if (!std::isfinite(manShown) || !std::isfinite(womanShown))
-        return FormOutcome::refusal(
-            QStringLiteral("Ces valeurs ne permettent pas de calculer la clairance."), -1);
-
-    FormOutcome outcome;
-    outcome.results = {MedNumber::format(manShown, 1), MedNumber::format(womanShown, 1),
-                       RenalClass::text(manShown), RenalClass::text(womanShown)};
-    return outcome;
+    return RenalClass::clearanceOutcome(man, womanRate(man));
 }
 
 } // namespace Mdrd

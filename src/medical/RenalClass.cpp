@@ -1,5 +1,7 @@
 #include "medical/RenalClass.h"
 
+#include "medical/MedNumber.h"
+
 #include <cmath>
 
 namespace RenalClass {
@@ -19,6 +21,20 @@ QString text(double shownValue)
     if (whole >= 10)
         return QStringLiteral("(Insuffisance rénale très sévère)");
     return QStringLiteral("(Insuffisance rénale extrèmement sévère)");
+}
+
+FormOutcome clearanceOutcome(double man, double woman)
+{
+    const double manShown = MedNumber::roundHalfEven(man, 1);
+    const double womanShown = MedNumber::roundHalfEven(woman, 1);
+    // Extreme entries (huge or tiny numbers) can overflow the formula.
+    if (!std::isfinite(manShown) || !std::isfinite(womanShown))
+        return FormOutcome::refusal(
+            QStringLiteral("Ces valeurs ne permettent pas de calculer la clairance."), -1);
+    FormOutcome outcome;
+    outcome.results = {MedNumber::format(manShown, 1), MedNumber::format(womanShown, 1), text(manShown),
+                       text(womanShown)};
+    return outcome;
 }
 
 } // namespace RenalClass
