@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -51,7 +52,7 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 570});
+    splitter->setSizes({280, 580});
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(splitter);
@@ -136,6 +137,7 @@ void HelpViewer::fillContents()
         QTreeWidgetItem *above = level > 1 ? parents[level - 2] : nullptr;
         auto *item = above ? new QTreeWidgetItem(above) : new QTreeWidgetItem(m_tree);
         item->setText(0, topic.title);
+        item->setToolTip(0, topic.title);
         item->setData(0, TopicRole, topic.number);
         parents[level - 1] = item;
         for (int deeper = level; deeper < 3; ++deeper)
@@ -167,8 +169,13 @@ void HelpViewer::openIndexEntry()
 void HelpViewer::showContents()
 {
     m_tabs->setCurrentIndex(0);
+    // The contents begin the file: show it from its very top.
+    m_browser->moveCursor(QTextCursor::Start);
+    m_browser->verticalScrollBar()->setValue(0);
     if (!m_contents.topics().isEmpty())
-        showTopic(m_contents.topics().constFirst().number);
+        m_number->setValue(m_contents.topics().constFirst().number);
+    if (m_tree->topLevelItemCount() > 0)
+        m_tree->setCurrentItem(m_tree->topLevelItem(0));
 }
 
 bool HelpViewer::showTopic(int number)

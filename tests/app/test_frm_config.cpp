@@ -232,6 +232,20 @@ private slots:
         saveShot(calc, QStringLiteral("calculator-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
     }
 
+    void predefinedStylesFollowTheDesktopPalette()
+    {
+        const QPalette saved = QApplication::palette();
+        QPalette theme = saved;
+        theme.setColor(QPalette::Button, QColor(0x12, 0x34, 0x56));
+        theme.setColor(QPalette::ButtonText, QColor(0xFE, 0xDC, 0xBA));
+        QApplication::setPalette(theme);
+        FrmCalc calc;
+        const QImage face = calc.key({KeyGroup::Digit, 5})->surface();
+        QApplication::setPalette(saved);
+        QCOMPARE(face.pixel(3, 3), qRgb(0x12, 0x34, 0x56));
+        QCOMPARE(face.pixel(13, 0), qRgb(0xFE, 0xDC, 0xBA));
+    }
+
     void menuAppliesAConfirmedStyle()
     {
         FrmCalc calc;
