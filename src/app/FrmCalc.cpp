@@ -1,5 +1,9 @@
 #include "app/FrmCalc.h"
 
+#include "app/AppearanceStore.h"
+#include "app/FrmAbout.h"
+#include "app/FrmConfig.h"
+#include "app/HelpViewer.h"
 #include "app/WindowRegistry.h"
 #include "calc/CalcEngine.h"
 #include "calc/KeyClickSimulator.h"
@@ -103,7 +107,7 @@ FrmCalc::FrmCalc(QWidget *parent)
                                        [this](KeyId k, int b, int s) { keyUp(k, b, s); }, this);
     qApp->installEventFilter(this);
 
-    applyAppearance({0x8000000F, 0x80000012, 0x8000000F, 0xE0E0E0, 0x000000});
+    applyAppearance(AppearanceStore().colors());
     refresh();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     central->setFocus();
@@ -171,11 +175,14 @@ void FrmCalc::buildMenus()
     }
 
     QMenu *custom = menuBar()->addMenu(QStringLiteral("&Personnaliser"));
-    custom->addAction(QStringLiteral("Personnaliser les couleurs"))->setEnabled(false);
+    custom->addAction(QStringLiteral("Personnaliser les couleurs"), this, [this] {
+        if (const auto colors = FrmConfig::configure(this))
+            applyAppearance(*colors);
+    });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
-    help->addAction(QStringLiteral("Aide de Tarvolix"))->setEnabled(false);
-    help->addAction(QStringLiteral("A propos de..."))->setEnabled(false);
+    help->addAction(QStringLiteral("Aide de Tarvolix"), this, [this] { Help::showContents(this); });
+    help->addAction(QStringLiteral("A propos de..."), this, [this] { AboutBox::show(this); });
 }
 
 void FrmCalc::buildStatusBar()
