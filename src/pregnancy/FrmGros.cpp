@@ -1,5 +1,7 @@
 #include "pregnancy/FrmGros.h"
 
+#include "app/FrmAbout.h"
+#include "app/HelpViewer.h"
 #include "dialogs/QtUserPrompt.h"
 #include "pregnancy/FicheCommands.h"
 #include "pregnancy/FichesPicker.h"
@@ -134,9 +136,9 @@ QMenuBar *FrmGros::createMenus()
     for (std::size_t i = 0; i < m_aide.size(); ++i) {
         m_aide[i] = aide->addAction(aideTexts[i]);
         m_aide[i]->setObjectName(QStringLiteral("mnuAide%1").arg(i));
-        // Enabled once the help and the about window are connected.
-        m_aide[i]->setEnabled(false);
     }
+    connect(m_aide[0], &QAction::triggered, this, [this] { Help::showContents(this); });
+    connect(m_aide[1], &QAction::triggered, this, [this] { AboutBox::show(this); });
     return bar;
 }
 

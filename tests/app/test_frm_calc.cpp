@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QtTest>
@@ -42,6 +43,7 @@ class TestFrmCalc : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         window = std::make_unique<FrmCalc>();
