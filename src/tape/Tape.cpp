@@ -84,12 +84,19 @@ void Tape::removeLine(qint64 line)
 void Tape::keepLines(const std::vector<bool> &keep)
 {
     emit aboutToReset();
-    std::deque<TapeLine> kept;
-    for (std::size_t i = 0; i + 1 < m_lines.size(); ++i)
-        if (keep[i])
-            kept.push_back(std::move(m_lines[i]));
-    kept.emplace_back();
-    m_lines.swap(kept);
+    // Compacts in place: the kept lines move down, the open line follows
+    // them, and the tail goes in one erase.
+    std::size_t write = 0;
+    const std::size_t finished = m_lines.size() - 1;
+    for (std::size_t read = 0; read < finished; ++read) {
+        if (!keep[read])
+            continue;
+        if (write != read)
+            m_lines[write] = std::move(m_lines[read]);
+        ++write;
+    }
+    m_lines[write] = std::move(m_lines[finished]);
+    m_lines.erase(m_lines.begin() + std::ptrdiff_t(write + 1), m_lines.end());
     emit tapeReset();
 }
 
