@@ -24,11 +24,19 @@ field() { sed -n "s/^ $1: //p" "$work/info"; }
 [ "$(field Package)" = tarvolix ] || fail "package name"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
-depends=$(field Depends)
-# The libraries the program links, found by dpkg-shlibdeps, and what it
-# cannot see.
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libsqlcipher0 qt6-translations-l10n; do
-  grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
+# Every library the program links comes from a package the package depends
+# on (dpkg-shlibdeps); Qt's French texts are a dependency it cannot see.
+depends=$(field Depends | sed 's/ *([^)]*)//g; s/, */\n/g')
+need() { grep -qxF "$1" <<<"$depends" || fail "Depends lacks $1 ($2): $(field Depends)"; }
+need qt6-translations-l10n "French texts of Qt's dialogs"
+dpkg-deb -x "$deb" "$work/root"
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+libraries=$(readelf -d "$work/root/usr/bin/tarvolix" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+[ -n "$libraries" ] || fail "no linked libraries found in the packaged program"
+for library in $libraries; do
+  owner=$(dpkg -S "*/$multiarch/$library" 2>/dev/null | head -n 1 | cut -d: -f1)
+  [ -n "$owner" ] || fail "no installed package ships $library"
+  need "$owner" "$library"
 done
 
 dpkg-deb -c "$deb" | awk '{ print $NF }' | sed 's|^\./|/|' >"$work/files"
@@ -45,7 +53,6 @@ outside=$(grep -v '^/usr/\?' "$work/files" | grep -v '^/$' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 
 # The packaged program starts.
-dpkg-deb -x "$deb" "$work/root"
 output=$(cd "$work" && HOME=$work/home QT_QPA_PLATFORM=offscreen TARVOLIX_EXEC_NS=1 \
          timeout 60 "$work/root/usr/bin/tarvolix" 2>&1) || fail "the packaged program does not start: $output"
 grep -q '^startup_ns=' <<<"$output" || fail "the packaged program shows no window: $output"
