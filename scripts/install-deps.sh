@@ -5,6 +5,8 @@ packages=(build-essential cmake ninja-build pkgconf qt6-base-dev qt6-translation
           libsqlcipher-dev fonts-liberation2)
 if [ "${1:-}" = "--tests" ]; then
   packages+=(xvfb xdotool xclip poppler-utils clang libclang-rt-14-dev)
+  # The installation test validates the desktop entries and the AppStream metainfo.
+  packages+=(desktop-file-utils appstream)
 fi
 missing=()
 for p in "${packages[@]}"; do

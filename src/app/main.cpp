@@ -4,11 +4,14 @@
 #include "app/StartupProbe.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvolix"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tarvolix.Tarvolix"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarvolix-256.png")));
     FrenchTranslations::install(app);
 
     const QString argumentText = StartupRoute::argumentText(QApplication::arguments());
