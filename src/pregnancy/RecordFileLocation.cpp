@@ -31,7 +31,10 @@ QString resolve(const QString &programDir, bool programDirWritable, const QStrin
 QString forThisProgram()
 {
     const QString programDir = QCoreApplication::applicationDirPath();
-    return resolve(programDir, QFileInfo(programDir).isWritable(),
+    // A system installation keeps records per user even when run as root, so
+    // that a package upgrade never replaces them with the empty shipped file.
+    const bool systemFolder = programDir.startsWith(QLatin1String("/usr/"));
+    return resolve(programDir, QFileInfo(programDir).isWritable() && !systemFolder,
                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 

@@ -19,6 +19,7 @@ env -u DESTDIR cmake --install "$build" --prefix "$prefix" >"$work/install.log" 
 [ -x "$prefix/bin/tarvolix" ] || fail "no executable bin/tarvolix"
 # The program looks for its record file in its own folder.
 [ -s "$prefix/bin/Fiches.gro" ] || fail "no record file beside the executable"
+[ -s "$prefix/bin/Tarvolix.html" ] || fail "no help file beside the executable"
 if readelf -d "$prefix/bin/tarvolix" | grep -E 'R(UN)?PATH' | grep -qF "$(cd "$build" && pwd)"; then
   fail "the installed program still looks for libraries in the build folder"
 fi
