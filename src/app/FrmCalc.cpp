@@ -10,6 +10,7 @@
 #include "controls/GdiKey.h"
 #include "dialogs/QtUserPrompt.h"
 #include "tape/Tape.h"
+#include "tape/TapeFileCommands.h"
 #include "tape/TapeTableModel.h"
 #include "tape/TapeView.h"
 
@@ -136,9 +137,9 @@ void FrmCalc::buildMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
     QAction *blank = m_fileMenu->addAction(QStringLiteral("Grille vierge"), this, &FrmCalc::newTape);
     blank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    m_fileMenu->addAction(QStringLiteral("Ouvrir"))->setEnabled(false);
-    m_fileMenu->addAction(QStringLiteral("Enregistrer"))->setEnabled(false);
-    m_fileMenu->addAction(QStringLiteral("Imprimer"))->setEnabled(false);
+    m_fileMenu->addAction(QStringLiteral("Ouvrir"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).open(); refresh(); });
+    m_fileMenu->addAction(QStringLiteral("Enregistrer"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).save(); });
+    m_fileMenu->addAction(QStringLiteral("Imprimer"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).print(); });
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(QStringLiteral("Quitter"), this, &QWidget::close);
 
