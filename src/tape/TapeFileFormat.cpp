@@ -3,6 +3,8 @@
 #include "tape/Tape.h"
 #include "tape/Windows1252.h"
 
+#include <QHash>
+
 namespace {
 
 constexpr char Quote = '"';
@@ -140,6 +142,7 @@ TapeFileFormat::ReadResult TapeFileFormat::read(const QByteArray &bytes)
     if (!version)
         return result;
     result.version = *version;
+    QHash<QByteArray, QString> repeated;
 
     while (!fields.atEnd()) {
         TapeLine line;
@@ -148,13 +151,25 @@ TapeFileFormat::ReadResult TapeFileFormat::read(const QByteArray &bytes)
         const std::optional<int> kind = parseKind(begin, length);
         if (!kind)
             return result;
-        for (QString &cell : line.cells) {
+        for (int column = 0; column < 4; ++column) {
             if (!fields.next(begin, length, quoted))
                 return result;
+            // Operators, function names and decimals repeat on every line:
+            // sharing one copy of each saves an allocation per line.
+            const bool repeating = column == Tape::OperatorColumn || column == Tape::ParameterColumn;
+            const QByteArray key = repeating && length <= 16 ? QByteArray::fromRawData(begin, length) : QByteArray();
+            if (!key.isNull()) {
+                if (const auto known = repeated.constFind(key); known != repeated.cend()) {
+                    line.cells[column] = *known;
+                    continue;
+                }
+            }
             std::optional<QString> text = codec.decode(begin, length);
             if (!text)
                 return result;
-            cell = std::move(*text);
+            if (!key.isNull() && repeated.size() < 256)
+                repeated.insert(QByteArray(begin, length), *text);
+            line.cells[column] = std::move(*text);
         }
         colourByKind(line, unsigned(*kind));
         result.lines.push_back(std::move(line));

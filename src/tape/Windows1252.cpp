@@ -75,6 +75,11 @@ bool Windows1252::encode(QStringView text, QByteArray &out, qsizetype *badIndex)
 std::optional<QString> Windows1252::decode(const char *data, qsizetype size)
 {
     const auto *bytes = reinterpret_cast<const unsigned char *>(data);
+    qsizetype ascii = 0;
+    while (ascii < size && bytes[ascii] < 0x80)
+        ++ascii;
+    if (ascii == size)
+        return QString::fromLatin1(data, size);
     QString text(size, Qt::Uninitialized);
     char16_t *dst = reinterpret_cast<char16_t *>(text.data());
     qsizetype written = 0;
