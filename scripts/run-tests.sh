@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Tarvolix and runs every test: the normal build, then the
-# AddressSanitizer + UndefinedBehaviorSanitizer build.
+# Builds Tarvolix and runs every test: the normal build, a short fuzzing run
+# of the tape file reader, then the AddressSanitizer + UndefinedBehaviorSanitizer
+# build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -8,6 +9,9 @@ jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# No crash, hang or sanitizer report from the tape file reader.
+bash scripts/fuzz-tape-reader.sh 60
 
 # The package is built from the normal build only: a sanitizer binary is no
 # program to ship.

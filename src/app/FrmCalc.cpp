@@ -17,6 +17,8 @@
 #include "tape/EditFrame.h"
 #include "tape/LineEditor.h"
 #include "tape/Tape.h"
+#include "tape/TapeFile.h"
+#include "tape/TapeFileCommands.h"
 #include "tape/TapeTableModel.h"
 #include "tape/TapeView.h"
 
@@ -150,9 +152,9 @@ void FrmCalc::buildMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
     QAction *blank = m_fileMenu->addAction(QStringLiteral("Grille vierge"), this, &FrmCalc::newTape);
     blank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    m_fileMenu->addAction(QStringLiteral("Ouvrir"))->setEnabled(false);
-    m_fileMenu->addAction(QStringLiteral("Enregistrer"))->setEnabled(false);
-    m_fileMenu->addAction(QStringLiteral("Imprimer"))->setEnabled(false);
+    m_fileMenu->addAction(QStringLiteral("Ouvrir"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).open(); refresh(); });
+    m_fileMenu->addAction(QStringLiteral("Enregistrer"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).save(); });
+    m_fileMenu->addAction(QStringLiteral("Imprimer"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).print(); });
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(QStringLiteral("Quitter"), this, &QWidget::close);
 
@@ -407,11 +409,21 @@ void FrmCalc::editButton(int index)
 {
     if (!m_editor)
         return;
-    if (index == 0) {
+    if (index == 1) {
+        // A comment the tape file could not hold back unchanged is refused here.
+        const LineEditor::Fields fields = m_editFrame->fields();
+        QString message;
+        if (fields.commentChanged && !TapeFile::canStoreComment(fields.comment, &message)) {
+            m_prompt->message(message, UserPrompt::Icon::Critical);
+            m_editFrame->focusComment();
+            return;
+        }
+        if (m_editor->ok(fields) == LineEditor::Outcome::StayOpen) {
+            m_editFrame->focusOperand();
+            return;
+        }
+    } else if (index == 0) {
         m_editor->remove();
-    } else if (index == 1 && m_editor->ok(m_editFrame->fields()) == LineEditor::Outcome::StayOpen) {
-        m_editFrame->focusOperand();
-        return;
     }
     // Finish: the calculator goes on from the edited tape.
     m_engine->resumeAfterEdit(m_editor->finishedValue());

@@ -127,6 +127,12 @@ void EditFrame::focusOperand()
     m_operand->selectAll();
 }
 
+void EditFrame::focusComment()
+{
+    m_comment->setFocus();
+    m_comment->selectAll();
+}
+
 void EditFrame::close()
 {
     hide();

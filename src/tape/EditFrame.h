@@ -21,6 +21,7 @@ public:
     LineEditor::Fields fields() const;
     // The operand field after an invalid value: "." already turned into ",".
     void focusOperand();
+    void focusComment();
     void close();
 
     QPushButton *button(int index) const { return m_buttons[index]; }

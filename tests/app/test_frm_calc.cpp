@@ -324,10 +324,20 @@ private slots:
         QVERIFY(window->editFrame()->isVisible());
         QVERIFY(operand->hasFocus());
         operand->selectAll();
+        // A double quote cannot be kept by the tape file: refused at entry.
+        auto *comment = window->editFrame()->findChild<QLineEdit *>("txtCommentaire");
+        QTest::keyClicks(comment, "dit \"oui\"");
+        QTest::mouseClick(window->editFrame()->findChild<QWidget *>("cmdAction1"), Qt::LeftButton);
+        QCOMPARE(prompt.messages.size(), 2);
+        QVERIFY(comment->hasFocus());
+        comment->clear();
+        QTest::keyClicks(comment, "loyer");
+        operand->selectAll();
         QTest::keyClicks(operand, "7.5");
         QTest::mouseClick(window->editFrame()->findChild<QWidget *>("cmdAction1"), Qt::LeftButton);
         QVERIFY(!window->editFrame()->isVisible());
         QCOMPARE(window->tape().cell(2, Tape::ValueColumn), QStringLiteral("19,5"));
+        QCOMPARE(window->tape().comment(1), QStringLiteral("loyer"));
         QCOMPARE(window->displayText(), QStringLiteral("19,5"));
         // Back on the keypad, the calculation goes on from the edited total.
         QTest::keyClick(grid, Qt::Key_G);

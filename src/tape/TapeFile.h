@@ -1,0 +1,42 @@
+#pragma once
+
+#include "tape/TapeLine.h"
+
+#include <QString>
+#include <deque>
+
+class CalcEngine;
+class Tape;
+
+// Saving and loading the finished lines of a tape as a .dat file, and the
+// calculator state a loaded tape leaves behind. Saving replaces the file
+// in one step, so a failed save keeps the previous file; loading reads the
+// whole file before touching the tape, so a bad file changes nothing.
+class TapeFile
+{
+public:
+    static QString saveFailedMessage() { return QStringLiteral("Une erreur s'est produite lors de la sauvegarde."); }
+    static QString wrongFormatMessage() { return QStringLiteral("Format de fichier erroné."); }
+    static QString openFailedMessage()
+    {
+        return QStringLiteral("Une erreur s'est produite lors de l'ouverture du fichier.");
+    }
+
+    // An empty message on success, otherwise the French message to show.
+    static QString save(const Tape &tape, const QString &path, const QString &version);
+
+    struct Loaded
+    {
+        QString message;  // empty on success
+        std::deque<TapeLine> lines;
+    };
+    static Loaded load(const QString &path);
+
+    // Puts the loaded lines on the tape and continues the calculator from
+    // the value of the last one (0 and Cleared after "Annulation", "Erreur!",
+    // anything that is not a number, or no line at all).
+    static void apply(Tape &tape, CalcEngine &engine, std::deque<TapeLine> lines);
+
+    // For the comment editor: a comment the file can hold unchanged.
+    static bool canStoreComment(const QString &comment, QString *message);
+};

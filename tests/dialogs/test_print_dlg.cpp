@@ -1,0 +1,107 @@
+#include "ModalDriver.h"
+#include "dialogs/CPrintDlg.h"
+
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QtTest>
+
+class TestPrintDlg : public QObject
+{
+    Q_OBJECT
+private slots:
+    void printerNameIsEmptyBeforeAConfirmedDialog()
+    {
+        CPrintDlg dialog;
+        QCOMPARE(dialog.printerName(), QString());
+        QVERIFY(dialog.hdc() == nullptr);
+    }
+
+    void printRange_data()
+    {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<int>("read");
+        QTest::newRow("page range") << 1 << 1;
+        QTest::newRow("all pages") << 0 << 0;
+        QTest::newRow("selection") << 2 << 2;
+        QTest::newRow("unknown value ignored") << 7 << 0;
+    }
+    void printRange()
+    {
+        QFETCH(int, set);
+        QFETCH(int, read);
+        CPrintDlg dialog;
+        dialog.setPrintRange(set);
+        QCOMPARE(dialog.printRange(), read);
+    }
+
+    void copiesGoWhereTheChoiceSays()
+    {
+        CPrintDlg dialog;
+        dialog.setCopies(3);
+        QCOMPARE(dialog.copies(), 3);
+        dialog.setCopiesAndCollateByApp(true);
+        dialog.setCopies(2);
+        QCOMPARE(dialog.copies(), 2);
+        dialog.setCopiesAndCollateByApp(false);
+        QCOMPARE(dialog.copies(), 3);
+    }
+
+    void printerNameKeepsTheTextBeforeNul()
+    {
+        CPrintDlg dialog;
+        dialog.setPrinterName(QStringLiteral("Bureau") + QChar(0) + QStringLiteral("reste"));
+        QCOMPARE(dialog.printerName(), QStringLiteral("Bureau"));
+        dialog.setPrinterName(QString(40, 'x'));
+        QCOMPARE(dialog.printerName().size(), 32);
+    }
+
+    void cancelReturnsFalseAndKeepsTheSettings()
+    {
+        CPrintDlg dialog;
+        dialog.setOrientation(2);
+        whenShown<QPrintDialog>([](QPrintDialog *d) { d->reject(); });
+        QVERIFY(!dialog.showSetup());
+        QCOMPARE(dialog.orientation(), 2);
+        QVERIFY(dialog.hdc() == nullptr);
+        QString message;
+        QCOMPARE(dialog.errCodeDlg(message), 0);
+        QCOMPARE(message, QStringLiteral("L'utilisateur a annulé l'opération."));
+    }
+
+    void confirmedSetupReadsBackWhatWasSet()
+    {
+        CPrintDlg dialog;
+        dialog.setOrientation(2);
+        dialog.setPaperSize(int(QPageSize::A5));
+        dialog.printer().setOutputFileName(QDir::temp().filePath(QStringLiteral("tarvolix-setup.pdf")));
+        whenShown<QPrintDialog>([](QPrintDialog *d) { d->accept(); });
+        QVERIFY(dialog.showSetup());
+        QVERIFY(dialog.hdc() != nullptr);
+        QCOMPARE(dialog.orientation(), 2);
+        QCOMPARE(dialog.paperSize(), int(QPageSize::A5));
+        QCOMPARE(dialog.paperWidth(), 1480);
+        QCOMPARE(dialog.paperLength(), 2100);
+        QVERIFY(dialog.printQuality() > 0);
+    }
+
+    void errorMessages_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cancel") << 0 << "L'utilisateur a annulé l'opération.";
+        QTest::newRow("no printer") << 4103 << "Aucune imprimante trouvée.";
+        QTest::newRow("no default printer") << 4104 << "Il n'y a pas d'imprimante par défaut.";
+        QTest::newRow("printer not found") << 4107 << "Imprimante non trouvée";
+        QTest::newRow("other") << 4105 << "Impossible d'ouvrir la fenêtre de configuration d'impression.";
+    }
+    void errorMessages()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QCOMPARE(CPrintDlg::errorMessage(code), message);
+    }
+};
+
+QTEST_MAIN(TestPrintDlg)
+#include "test_print_dlg.moc"

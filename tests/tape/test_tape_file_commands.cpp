@@ -1,0 +1,245 @@
+#include "calc/CalcEngine.h"
+#include "dialogs/COpenSaveFile.h"
+#include "dialogs/CPrintDlg.h"
+#include "support/KeySequence.h"
+#include "support/ScriptedPrompt.h"
+#include "tape/Tape.h"
+#include "tape/TapeFile.h"
+#include "tape/TapeFileCommands.h"
+
+#include <QFile>
+#include <QMainWindow>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Answers the dialogs: a file name (empty: cancel) and a PDF printer with
+// the given paper (an empty output name: cancel).
+class ScriptedCommands : public TapeFileCommands
+{
+public:
+    using TapeFileCommands::TapeFileCommands;
+    QString fileName;
+    QString pdfName;
+    QPageSize paper = QPageSize(QPageSize::A4);
+    int dialogs = 0;
+
+protected:
+    bool showOpen(COpenSaveFile &dialog) override { return answer(dialog); }
+    bool showSave(COpenSaveFile &dialog) override { return answer(dialog); }
+    bool showPrintSetup(CPrintDlg &dialog) override
+    {
+        ++dialogs;
+        if (pdfName.isEmpty())
+            return false;
+        dialog.printer().setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer().setOutputFileName(pdfName);
+        dialog.printer().setPageSize(paper);
+        dialog.takeFromPrinter();
+        return true;
+    }
+
+private:
+    bool answer(COpenSaveFile &dialog)
+    {
+        ++dialogs;
+        if (fileName.isEmpty())
+            return false;
+        dialog.setFileName(fileName);
+        return true;
+    }
+};
+
+struct Fixture
+{
+    Tape tape;
+    ScriptedPrompt prompt;
+    CalcEngine engine{tape, prompt};
+    QMainWindow window;
+    ScriptedCommands commands{tape, engine, prompt, &window};
+    Fixture() { window.setWindowTitle(QStringLiteral("Tarvolix")); }
+};
+
+const QByteArray Head = "\"Zamto Application Rondovinette\"\r\n\"1.0.0\"\r\n";
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestTapeFileCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void saveRefusals_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("operation in progress")
+            << "12 + 5" << "Une opération est en cours.\r\nTerminez la ou annulez la avant de poursuivre.";
+        QTest::newRow("empty tape") << "" << "Aucune donnée à enregistrer.\r\nLa grille de calculs est vide.";
+    }
+    void saveRefusals()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, message);
+        Fixture f;
+        press(f.engine, keys);
+        f.commands.fileName = QStringLiteral("/tmp/never.dat");
+        f.commands.save();
+        QCOMPARE(f.prompt.messages, QStringList{message});
+        QCOMPARE(f.commands.dialogs, 0);
+    }
+
+    void saveThenOpenRestoresTheTape()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("calc.dat"));
+        Fixture f;
+        press(f.engine, "12 + 5 =");
+        f.tape.setComment(1, QStringLiteral("note"));
+        f.commands.fileName = path;
+        f.commands.save();
+        QCOMPARE(f.prompt.messages, QStringList());
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Tarvolix - calc.dat"));
+        QCOMPARE(readFile(path), Head + "0,\"\",\"12\",\"\",\"\"\r\n0,\"+\",\"5\",\"          note\",\"\"\r\n"
+                                        "2,\"=\",\"17\",\"\",\"\"\r\n");
+
+        Fixture g;
+        press(g.engine, "3 x");
+        g.commands.fileName = path;
+        g.commands.open();
+        QCOMPARE(g.prompt.messages, QStringList());
+        QCOMPARE(tapeText(g.tape), QStringLiteral("12:0 | + 5:0 | = 17:2"));
+        QCOMPARE(g.tape.comment(1), QStringLiteral("note"));
+        QCOMPARE(g.tape.openLineIndex(), 3);
+        QCOMPARE(g.engine.accumulator(), 17.0);
+        QCOMPARE(g.engine.entryState(), EntryState::ResultShown);
+        QCOMPARE(g.engine.display(), QStringLiteral("17"));
+        QCOMPARE(g.window.windowTitle(), QStringLiteral("Tarvolix - calc.dat"));
+
+        const QString again = dir.filePath(QStringLiteral("again.dat"));
+        g.commands.fileName = again;
+        g.commands.save();
+        QCOMPARE(readFile(again), readFile(path));
+    }
+
+    void cancelledDialogsDoNothing()
+    {
+        Fixture f;
+        press(f.engine, "12 + 5 =");
+        f.commands.save();
+        f.commands.open();
+        f.commands.print();
+        QCOMPARE(f.commands.dialogs, 3);
+        QCOMPARE(f.prompt.messages, QStringList());
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Tarvolix"));
+        QCOMPARE(tapeText(f.tape), QStringLiteral("12:0 | + 5:0 | = 17:2"));
+    }
+
+    void badFilesLeaveTheTapeAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("lower-case header") << QByteArray("\"zamto application rondovinette\"\r\n\"1.0.0\"\r\n")
+                                           << "Format de fichier erroné.";
+        QTest::newRow("fails after two records")
+            << Head + "0,\"\",\"1\",\"\",\"\"\r\n0,\"+\",\"2\",\"\",\"\"\r\n2,\"=\""
+            << "Une erreur s'est produite lors de l'ouverture du fichier.";
+    }
+    void badFilesLeaveTheTapeAsItWas()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.dat"));
+        writeFile(path, bytes);
+        Fixture f;
+        press(f.engine, "12 + 5 = 4");
+        f.commands.fileName = path;
+        f.commands.open();
+        QCOMPARE(f.prompt.messages, QStringList{message});
+        QCOMPARE(tapeText(f.tape), QStringLiteral("12:0 | + 5:0 | = 17:2"));
+        QCOMPARE(f.engine.display(), QStringLiteral("4"));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Tarvolix"));
+    }
+
+    void failedSaveSaysSo()
+    {
+        Fixture f;
+        press(f.engine, "12 + 5 =");
+        f.commands.fileName = QStringLiteral("/nonexistent-folder/calc.dat");
+        f.commands.save();
+        QCOMPARE(f.prompt.messages, QStringList{"Une erreur s'est produite lors de la sauvegarde."});
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Tarvolix"));
+    }
+
+    void printRefusals()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        f.commands.pdfName = dir.filePath(QStringLiteral("vide.pdf"));
+        f.commands.print();
+        QCOMPARE(f.prompt.messages, QStringList{"Aucune donnée à imprimer.\r\nLa grille de calculs est vide."});
+        QCOMPARE(f.commands.dialogs, 0);
+
+        press(f.engine, "12 + 5 =");
+        f.prompt.messages.clear();
+        f.commands.paper = QPageSize(QSizeF(120, 119), QPageSize::Millimeter);
+        f.commands.print();
+        QCOMPARE(f.prompt.messages, QStringList{"Taille minimale de papier = 12 cm x 12 cm."});
+        QVERIFY(!QFile::exists(f.commands.pdfName));
+    }
+
+    void printsAReadablePdf()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QTemporaryDir dir;
+        Fixture f;
+        press(f.engine, "12 + 5 = 123456789012345 x 123456789012345 =");
+        f.tape.setComment(1, QStringLiteral("Frais de consultation\r\nsecond paragraphe"));
+        for (int i = 0; i < 80; ++i)
+            press(f.engine, "1 + 1 =");
+        f.commands.pdfName = dir.filePath(QStringLiteral("bande.pdf"));
+        f.commands.print();
+        QCOMPARE(f.prompt.messages, QStringList());
+        QProcess process;
+        process.start(pdftotext, {QStringLiteral("-layout"), f.commands.pdfName, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(30000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\+\\s+5\\s+Frais de consultation"))),
+                 qPrintable(text.left(600)));
+        QVERIFY(text.contains(QStringLiteral("second paragraphe")));
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral("=\\s+17"))));
+        QVERIFY(text.contains(QStringLiteral("###########")));
+        QVERIFY2(text.count(QChar('\f')) >= 2, "the long tape takes several pages");
+
+        QProcess fonts;
+        fonts.start(QStringLiteral("pdffonts"), {f.commands.pdfName});
+        if (fonts.waitForFinished(30000)) {
+            const QString list = QString::fromUtf8(fonts.readAllStandardOutput());
+            QVERIFY2(list.contains(QStringLiteral("Liberation")) || list.contains(QStringLiteral("Arial")),
+                     qPrintable(list));
+        }
+    }
+};
+
+QTEST_MAIN(TestTapeFileCommands)
+#include "test_tape_file_commands.moc"
