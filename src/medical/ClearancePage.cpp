@@ -42,24 +42,9 @@ ClearancePage::ClearancePage(UserPrompt &prompt, QWidget *parent)
     g->addWidget(button, 5, 0, 1, 4, Qt::AlignRight);
     g->setColumnStretch(4, 1);
 
-    ResultPanel *panel = makeResultPanel(QStringLiteral("shaJoli(1)"));
-    auto *results = new QGridLayout(panel);
-    results->setContentsMargins(14, 10, 14, 10);
-    results->addWidget(makeLabel(QStringLiteral("lblCréat(3)"),
-                                 QStringLiteral("Clairance de la créatinine en ml/mn"), panel),
-                       0, 0, 1, 3);
-    results->addWidget(makeLabel(QStringLiteral("lblCréat(4)"), QStringLiteral("Homme:"), panel), 1, 0);
-    results->addWidget(makeLabel(QStringLiteral("lblCréat(5)"), QStringLiteral("Femme:"), panel), 2, 0);
-    m_results = {makeValue(QStringLiteral("lblCréat(6)"), panel), makeValue(QStringLiteral("lblCréat(7)"), panel),
-                 makeLabel(QStringLiteral("lblCréat(8)"), QString(), panel),
-                 makeLabel(QStringLiteral("lblCréat(9)"), QString(), panel)};
-    results->addWidget(m_results[0], 1, 1);
-    results->addWidget(m_results[1], 2, 1);
-    results->addWidget(m_results[2], 1, 2);
-    results->addWidget(m_results[3], 2, 2);
-    results->setColumnStretch(2, 1);
-    g->addWidget(panel, 6, 0, 1, 5);
-    g->setRowStretch(7, 1);
+    m_results = addClearanceResults(QStringLiteral("shaJoli(1)"),
+        QStringList{"lblCréat(3)", "lblCréat(4)", "lblCréat(5)",
+                    "lblCréat(6)", "lblCréat(7)", "lblCréat(8)", "lblCréat(9)"});
 
     setTabOrder(m_age, m_weight);
     setTabOrder(m_weight, m_creatinine);

@@ -45,25 +45,9 @@ MdrdPage::MdrdPage(UserPrompt &prompt, QWidget *parent)
     g->addWidget(button, 5, 0, 1, 4, Qt::AlignRight);
     g->setColumnStretch(4, 1);
 
-    ResultPanel *panel = makeResultPanel(QStringLiteral("shaJoli(2)"));
-    auto *results = new QGridLayout(panel);
-    results->setContentsMargins(14, 10, 14, 10);
-    results->addWidget(makeLabel(QStringLiteral("lblCréatMDRD(4)"),
-                                 QStringLiteral("Clairance de la créatinine en ml/mn"), panel),
-                       0, 0, 1, 3);
-    results->addWidget(makeLabel(QStringLiteral("lblCréatMDRD(5)"), QStringLiteral("Homme:"), panel), 1, 0);
-    results->addWidget(makeLabel(QStringLiteral("lblCréatMDRD(6)"), QStringLiteral("Femme:"), panel), 2, 0);
-    m_results = {makeValue(QStringLiteral("lblCréatMDRD(7)"), panel),
-                 makeValue(QStringLiteral("lblCréatMDRD(8)"), panel),
-                 makeLabel(QStringLiteral("lblCréatMDRD(9)"), QString(), panel),
-                 makeLabel(QStringLiteral("lblCréatMDRD(10)"), QString(), panel)};
-    results->addWidget(m_results[0], 1, 1);
-    results->addWidget(m_results[1], 2, 1);
-    results->addWidget(m_results[2], 1, 2);
-    results->addWidget(m_results[3], 2, 2);
-    results->setColumnStretch(2, 1);
-    g->addWidget(panel, 6, 0, 1, 5);
-    g->setRowStretch(7, 1);
+    m_results = addClearanceResults(QStringLiteral("shaJoli(2)"),
+        QStringList{"lblCréatMDRD(4)", "lblCréatMDRD(5)", "lblCréatMDRD(6)",
+                    "lblCréatMDRD(7)", "lblCréatMDRD(8)", "lblCréatMDRD(9)", "lblCréatMDRD(10)"});
 
     setTabOrder(m_age, m_creatinine);
     setTabOrder(m_creatinine, m_milligrams);

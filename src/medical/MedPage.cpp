@@ -113,3 +113,24 @@ void MedPage::apply(const FormOutcome &outcome, const QList<QLineEdit *> &fields
     if (outcome.focusField >= 0 && outcome.focusField < fields.size())
         fields[outcome.focusField]->setFocus(Qt::OtherFocusReason);
 }
+
+QList<QLabel *> MedPage::addClearanceResults(const QString &panelName, const QStringList &names)
+{
+    ResultPanel *panel = makeResultPanel(panelName);
+    auto *results = new QGridLayout(panel);
+    results->setContentsMargins(14, 10, 14, 10);
+    results->addWidget(makeLabel(names[0], QStringLiteral("Clairance de la créatinine en ml/mn"), panel), 0, 0,
+                       1, 3);
+    results->addWidget(makeLabel(names[1], QStringLiteral("Homme:"), panel), 1, 0);
+    results->addWidget(makeLabel(names[2], QStringLiteral("Femme:"), panel), 2, 0);
+    const QList<QLabel *> labels{makeValue(names[3], panel), makeValue(names[4], panel),
+                                 makeLabel(names[5], QString(), panel), makeLabel(names[6], QString(), panel)};
+    results->addWidget(labels[0], 1, 1);
+    results->addWidget(labels[1], 2, 1);
+    results->addWidget(labels[2], 1, 2);
+    results->addWidget(labels[3], 2, 2);
+    results->setColumnStretch(2, 1);
+    m_grid->addWidget(panel, 6, 0, 1, 5);
+    m_grid->setRowStretch(7, 1);
+    return labels;
+}

@@ -31,6 +31,10 @@ protected:
     QLabel *makeValue(const QString &name, QWidget *parent);
     ZmtCommonCommand *makeCalculateButton(const QString &name, int alignment);
     ResultPanel *makeResultPanel(const QString &name);
+    // The results of a clearance page, placed on row 6: a title, "Homme:" and
+    // "Femme:" with their rates and classes. `names` are the seven label names
+    // in that order; returns the four result labels (rates, then classes).
+    QList<QLabel *> addClearanceResults(const QString &panelName, const QStringList &names);
 
     // Shows the results in the labels, or the message, then focuses the field
     // it names; blanks the labels when the refusal says so.
