@@ -1,18 +1,19 @@
 #include "tape/Tape.h"
 
 Tape::Tape(QObject *parent)
-    : QObject(parent), m_lines(1)
+    : QObject(parent)
 {
+    m_lines.emplaceBack();
 }
 
 QString Tape::cell(qint64 line, int column) const
 {
-    return m_lines[std::size_t(line)].cells[column];
+    return m_lines[std::size_t(line)].cell(column);
 }
 
 void Tape::setCell(qint64 line, int column, const QString &text)
 {
-    m_lines[std::size_t(line)].cells[column] = text;
+    m_lines[std::size_t(line)].setCell(column, text);
     emit lineChanged(line);
 }
 
@@ -54,7 +55,7 @@ void Tape::setComment(qint64 line, const QString &comment)
 void Tape::appendLine()
 {
     emit aboutToAppendLine();
-    m_lines.emplace_back();
+    m_lines.emplaceBack();
     emit lineAppended();
 }
 
@@ -62,22 +63,22 @@ void Tape::clear()
 {
     emit aboutToReset();
     m_lines.clear();
-    m_lines.emplace_back();
+    m_lines.emplaceBack();
     emit tapeReset();
 }
 
-void Tape::replace(std::deque<TapeLine> finishedLines)
+void Tape::replace(TapeLines finishedLines)
 {
     emit aboutToReset();
     m_lines = std::move(finishedLines);
-    m_lines.emplace_back();
+    m_lines.emplaceBack();
     emit tapeReset();
 }
 
 void Tape::removeLine(qint64 line)
 {
     emit aboutToRemoveLine(line);
-    m_lines.erase(m_lines.begin() + std::ptrdiff_t(line));
+    m_lines.erase(std::size_t(line));
     emit lineRemoved();
 }
 
@@ -96,17 +97,17 @@ void Tape::keepLines(const std::vector<bool> &keep)
         ++write;
     }
     m_lines[write] = std::move(m_lines[finished]);
-    m_lines.erase(m_lines.begin() + std::ptrdiff_t(write + 1), m_lines.end());
+    m_lines.truncate(write + 1);
     emit tapeReset();
 }
 
 std::pair<qint64, qint64> Tape::block(qint64 line) const
 {
     qint64 first = line;
-    while (first > 0 && !cell(first, OperatorColumn).isEmpty())
+    while (first > 0 && !this->line(first).cellIsEmpty(OperatorColumn))
         --first;
     qint64 last = first;
-    while (last + 1 < openLineIndex() && !cell(last + 1, OperatorColumn).isEmpty())
+    while (last + 1 < openLineIndex() && !this->line(last + 1).cellIsEmpty(OperatorColumn))
         ++last;
     return {first, last};
 }

@@ -1,15 +1,13 @@
 #pragma once
 
-#include "tape/TapeLine.h"
+#include "tape/TapeLines.h"
 
 #include <QObject>
-#include <deque>
 #include <utility>
 #include <vector>
 
 // The calculation tape: finished lines 0..n-1 and the open line n on which
-// the engine writes. Lines live in a deque so that appending stays O(1)
-// without the copy peaks of a growing vector.
+// the engine writes.
 class Tape : public QObject
 {
     Q_OBJECT
@@ -50,7 +48,7 @@ public:
     // An empty tape: just the open line.
     void clear();
     // Replaces the whole tape with finished lines (and a fresh open line).
-    void replace(std::deque<TapeLine> finishedLines);
+    void replace(TapeLines finishedLines);
 
     // Removes one finished line.
     void removeLine(qint64 line);
@@ -70,5 +68,5 @@ signals:
     void tapeReset();
 
 private:
-    std::deque<TapeLine> m_lines;
+    TapeLines m_lines;
 };

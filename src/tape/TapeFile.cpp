@@ -10,14 +10,18 @@
 
 QString TapeFile::save(const Tape &tape, const QString &path, const QString &version)
 {
-    QString refusal;
-    const std::optional<QByteArray> bytes = TapeFileFormat::write(
-        tape.openLineIndex(), [&tape](qint64 i) -> const TapeLine & { return tape.line(i); }, version,
-        &refusal);
-    if (!bytes)
-        return refusal;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly))
+        return saveFailedMessage();
+    QString refusal;
+    const TapeFileFormat::WriteStatus status = TapeFileFormat::write(
+        file, tape.openLineIndex(), [&tape](qint64 i) -> const TapeLine & { return tape.line(i); }, version,
+        &refusal);
+    if (status == TapeFileFormat::WriteStatus::Refused) {
+        file.cancelWriting();
+        return refusal;
+    }
+    if (status != TapeFileFormat::WriteStatus::Ok || !file.commit())
         return saveFailedMessage();
     return QString();
 }
@@ -30,12 +34,7 @@ TapeFile::Loaded TapeFile::load(const QString &path)
         loaded.message = openFailedMessage();
         return loaded;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        loaded.message = openFailedMessage();
-        return loaded;
-    }
-    TapeFileFormat::ReadResult result = TapeFileFormat::read(bytes);
+    TapeFileFormat::ReadResult result = TapeFileFormat::read(file);
     switch (result.status) {
     case TapeFileFormat::ReadStatus::Ok: loaded.lines = std::move(result.lines); break;
     case TapeFileFormat::ReadStatus::NotATapeFile: loaded.message = wrongFormatMessage(); break;
@@ -44,12 +43,12 @@ TapeFile::Loaded TapeFile::load(const QString &path)
     return loaded;
 }
 
-void TapeFile::apply(Tape &tape, CalcEngine &engine, std::deque<TapeLine> lines)
+void TapeFile::apply(Tape &tape, CalcEngine &engine, TapeLines lines)
 {
     double accumulator = 0;
     EntryState state = EntryState::Cleared;
     if (!lines.empty()) {
-        const QString &value = lines.back().cells[Tape::ValueColumn];
+        const QString value = lines.back().cell(Tape::ValueColumn);
         if (value != QLatin1String("Annulation") && value != QLatin1String("Erreur!")) {
             if (const std::optional<double> number = TextToNumber(value)) {
                 accumulator = *number;

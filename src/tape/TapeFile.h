@@ -1,9 +1,8 @@
 #pragma once
 
-#include "tape/TapeLine.h"
+#include "tape/TapeLines.h"
 
 #include <QString>
-#include <deque>
 
 class CalcEngine;
 class Tape;
@@ -28,14 +27,14 @@ public:
     struct Loaded
     {
         QString message;  // empty on success
-        std::deque<TapeLine> lines;
+        TapeLines lines;
     };
     static Loaded load(const QString &path);
 
     // Puts the loaded lines on the tape and continues the calculator from
     // the value of the last one (0 and Cleared after "Annulation", "Erreur!",
     // anything that is not a number, or no line at all).
-    static void apply(Tape &tape, CalcEngine &engine, std::deque<TapeLine> lines);
+    static void apply(Tape &tape, CalcEngine &engine, TapeLines lines);
 
     // For the comment editor: a comment the file can hold unchanged.
     static bool canStoreComment(const QString &comment, QString *message);

@@ -1,109 +1,29 @@
 #include "tape/TapeFileFormat.h"
 
 #include "tape/Tape.h"
+#include "tape/TapeFieldReader.h"
 #include "tape/Windows1252.h"
 
-#include <QHash>
+#include <QBuffer>
+#include <string>
 
 namespace {
 
 constexpr char Quote = '"';
 constexpr char Comma = ',';
-constexpr char Cr = '\r';
-constexpr char Lf = '\n';
-constexpr char Space = ' ';
+// Written lines are gathered and handed to the device in pieces of this
+// size: large enough for few writes, small enough to stay in cache.
+constexpr std::size_t WriteChunkSize = 64 * 1024;
 
-// Reads fields one after another: a field starts after optional spaces; a
-// quoted one runs to the next quote (commas and line ends inside belong to
-// it), an unquoted one to the next comma or line end, without its spaces.
-class FieldReader
+std::optional<int> parseKind(std::string_view text)
 {
-public:
-    explicit FieldReader(const QByteArray &bytes)
-        : m_data(bytes.constData()), m_size(bytes.size())
-    {
-    }
-
-    // Nothing but blanks and line ends left.
-    bool atEnd()
-    {
-        while (m_pos < m_size && (m_data[m_pos] == Space || m_data[m_pos] == Cr || m_data[m_pos] == Lf))
-            ++m_pos;
-        return m_pos >= m_size;
-    }
-
-    // The raw bytes of the next field; false at the end of the file or on a
-    // malformed field.
-    bool next(const char *&begin, qsizetype &length, bool &quoted)
-    {
-        skipSpaces();
-        if (m_pos >= m_size)
-            return false;
-        if (m_data[m_pos] == Quote) {
-            quoted = true;
-            const qsizetype start = m_pos + 1;
-            const void *close = memchr(m_data + start, Quote, size_t(m_size - start));
-            if (!close)
-                return false;
-            const qsizetype end = static_cast<const char *>(close) - m_data;
-            begin = m_data + start;
-            length = end - start;
-            m_pos = end + 1;
-            skipSpaces();
-            return skipSeparator();
-        }
-        quoted = false;
-        qsizetype end = m_pos;
-        while (end < m_size && m_data[end] != Comma && m_data[end] != Cr && m_data[end] != Lf)
-            ++end;
-        qsizetype last = end;
-        while (last > m_pos && m_data[last - 1] == Space)
-            --last;
-        begin = m_data + m_pos;
-        length = last - m_pos;
-        m_pos = end;
-        return skipSeparator();
-    }
-
-private:
-    void skipSpaces()
-    {
-        while (m_pos < m_size && m_data[m_pos] == Space)
-            ++m_pos;
-    }
-
-    bool skipSeparator()
-    {
-        if (m_pos >= m_size)
-            return true;
-        const char c = m_data[m_pos];
-        if (c == Comma || c == Lf) {
-            ++m_pos;
-            return true;
-        }
-        if (c == Cr) {
-            ++m_pos;
-            if (m_pos < m_size && m_data[m_pos] == Lf)
-                ++m_pos;
-            return true;
-        }
-        return false;  // something after a closing quote
-    }
-
-    const char *m_data;
-    qsizetype m_size;
-    qsizetype m_pos = 0;
-};
-
-std::optional<int> parseKind(const char *begin, qsizetype length)
-{
-    if (length == 0 || length > 3)
+    if (text.empty() || text.size() > 3)
         return std::nullopt;
     int value = 0;
-    for (qsizetype i = 0; i < length; ++i) {
-        if (begin[i] < '0' || begin[i] > '9')
+    for (const char c : text) {
+        if (c < '0' || c > '9')
             return std::nullopt;
-        value = value * 10 + (begin[i] - '0');
+        value = value * 10 + (c - '0');
     }
     if (value > 255)
         return std::nullopt;
@@ -118,110 +38,125 @@ QString unstorableMessage(const QString &character)
 
 } // namespace
 
-TapeFileFormat::ReadResult TapeFileFormat::read(const QByteArray &bytes)
+TapeFileFormat::ReadResult TapeFileFormat::read(QIODevice &device, qsizetype chunkSize)
 {
     ReadResult result;
-    FieldReader fields(bytes);
+    TapeFieldReader fields(device, chunkSize);
     Windows1252 codec;
-    const char *begin = nullptr;
-    qsizetype length = 0;
+    std::string_view field;
     bool quoted = false;
 
-    if (!fields.next(begin, length, quoted)) {
-        result.status = ReadStatus::NotATapeFile;
-        return result;
-    }
-    const std::optional<QString> first = codec.decode(begin, length);
+    const bool hasFirst = fields.next(field, quoted);
+    const std::optional<QString> first = hasFirst ? codec.decode(field.data(), field.size()) : std::nullopt;
     if (!first || *first != header()) {
-        result.status = ReadStatus::NotATapeFile;
+        if (!fields.deviceFailed())
+            result.status = ReadStatus::NotATapeFile;
         return result;
     }
-    if (!fields.next(begin, length, quoted))
+    if (!fields.next(field, quoted))
         return result;
-    const std::optional<QString> version = codec.decode(begin, length);
+    const std::optional<QString> version = codec.decode(field.data(), field.size());
     if (!version)
         return result;
     result.version = *version;
-    QHash<QByteArray, QString> repeated;
 
+    std::string decoded;
     while (!fields.atEnd()) {
         TapeLine line;
-        if (!fields.next(begin, length, quoted))
+        if (!fields.next(field, quoted))
             return result;
-        const std::optional<int> kind = parseKind(begin, length);
+        const std::optional<int> kind = parseKind(field);
         if (!kind)
             return result;
-        for (int column = 0; column < 4; ++column) {
-            if (!fields.next(begin, length, quoted))
+        for (int column = 0; column < TapeLine::CellCount; ++column) {
+            if (!fields.next(field, quoted))
                 return result;
-            // Operators, function names and decimals repeat on every line:
-            // sharing one copy of each saves an allocation per line.
-            const bool repeating = column == Tape::OperatorColumn || column == Tape::ParameterColumn;
-            const QByteArray key = repeating && length <= 16 ? QByteArray::fromRawData(begin, length) : QByteArray();
-            if (!key.isNull()) {
-                if (const auto known = repeated.constFind(key); known != repeated.cend()) {
-                    line.cells[column] = *known;
-                    continue;
-                }
-            }
-            std::optional<QString> text = codec.decode(begin, length);
-            if (!text)
+            decoded.clear();
+            if (!codec.decode(field.data(), field.size(), decoded))
                 return result;
-            if (!key.isNull() && repeated.size() < 256)
-                repeated.insert(QByteArray(begin, length), *text);
-            line.cells[column] = std::move(*text);
+            line.setCellUtf8(column, decoded);
         }
         colourByKind(line, unsigned(*kind));
-        result.lines.push_back(std::move(line));
+        result.lines.pushBack(std::move(line));
     }
-    result.status = ReadStatus::Ok;
+    if (!fields.deviceFailed())
+        result.status = ReadStatus::Ok;
     return result;
 }
 
-std::optional<QByteArray> TapeFileFormat::write(qint64 count,
-                                                const std::function<const TapeLine &(qint64)> &lineAt,
-                                                const QString &version, QString *message)
+TapeFileFormat::ReadResult TapeFileFormat::read(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer);
+}
+
+TapeFileFormat::WriteStatus TapeFileFormat::write(QIODevice &device, qint64 count, const LineAt &lineAt,
+                                                  const QString &version, QString *message)
 {
     Windows1252 codec;
-    QByteArray out;
-    out.reserve(qsizetype(64 + count * 24));
-    auto quotedField = [&](const QString &text) -> bool {
-        const qsizetype quote = text.indexOf(QLatin1Char(Quote));
-        if (quote >= 0) {
+    std::string out;
+    out.reserve(WriteChunkSize + 1024);
+    bool deviceFailed = false;
+    auto flush = [&] {
+        if (!deviceFailed && device.write(out.data(), qint64(out.size())) != qint64(out.size()))
+            deviceFailed = true;
+        out.clear();
+    };
+    auto quotedField = [&](std::string_view utf8) -> bool {
+        if (utf8.find(Quote) != std::string_view::npos) {
             *message = unstorableMessage(QStringLiteral("\""));
             return false;
         }
         out += Quote;
-        qsizetype bad = 0;
-        if (!codec.encode(text, out, &bad)) {
-            const bool pair = QChar::isHighSurrogate(text[bad].unicode()) && bad + 1 < text.size();
-            *message = unstorableMessage(text.mid(bad, pair ? 2 : 1));
+        std::size_t bad = 0;
+        if (!codec.encode(utf8, out, &bad)) {
+            *message = unstorableMessage(Windows1252::characterAt(utf8, bad));
             return false;
         }
         out += Quote;
         return true;
     };
-    const QByteArray lineEnd("\r\n");
+    auto quotedText = [&](const QString &text) -> bool {
+        const QByteArray utf8 = text.toUtf8();
+        return quotedField(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    };
+    const std::string_view lineEnd("\r\n");
 
-    if (!quotedField(header()))
-        return std::nullopt;
+    if (!quotedText(header()))
+        return WriteStatus::Refused;
     out += lineEnd;
-    if (!quotedField(version))
-        return std::nullopt;
+    if (!quotedText(version))
+        return WriteStatus::Refused;
     out += lineEnd;
-    for (qint64 i = 0; i < count; ++i) {
+    for (qint64 i = 0; i < count && !deviceFailed; ++i) {
         const TapeLine &line = lineAt(i);
         out += char('0' + kindOf(line));
-        for (const QString &cell : line.cells) {
+        for (int column = 0; column < TapeLine::CellCount; ++column) {
             out += Comma;
-            if (!quotedField(cell)) {
+            if (!quotedField(line.cellUtf8(column))) {
                 *message = QStringLiteral("Ligne %1 : %2").arg(i + 1).arg(*message);
-                return std::nullopt;
+                return WriteStatus::Refused;
             }
         }
         out += lineEnd;
+        if (out.size() >= WriteChunkSize)
+            flush();
     }
-    return out;
+    flush();
+    return deviceFailed ? WriteStatus::DeviceFailed : WriteStatus::Ok;
+}
+
+std::optional<QByteArray> TapeFileFormat::write(qint64 count, const LineAt &lineAt, const QString &version,
+                                                QString *message)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (write(buffer, count, lineAt, version, message) != WriteStatus::Ok)
+        return std::nullopt;
+    return bytes;
 }
 
 bool TapeFileFormat::canStoreComment(const QString &comment, QString *message)

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "tape/TapeLine.h"
+#include "tape/TapeLines.h"
 
 #include <QByteArray>
 #include <QString>
-#include <deque>
 #include <functional>
 #include <optional>
+
+class QIODevice;
 
 // The bytes of a tape file (.dat): Windows-1252 text with CR LF line ends,
 // the quoted header, the quoted version, then one record per finished line:
@@ -21,16 +22,23 @@ public:
     {
         ReadStatus status = ReadStatus::Unreadable;
         QString version;
-        std::deque<TapeLine> lines;  // coloured by their kind
+        TapeLines lines;  // coloured by their kind
     };
+    // Reads the device to its end, chunkSize bytes at a time.
+    static ReadResult read(QIODevice &device, qsizetype chunkSize = 64 * 1024);
     static ReadResult read(const QByteArray &bytes);
 
-    // The whole file for count lines fetched by lineAt. Nothing is returned
-    // when a cell cannot be written back exactly (a double quote, or a
-    // character outside the code page); *message then says why, in French.
-    static std::optional<QByteArray> write(qint64 count,
-                                           const std::function<const TapeLine &(qint64)> &lineAt,
-                                           const QString &version, QString *message);
+    using LineAt = std::function<const TapeLine &(qint64)>;
+    enum class WriteStatus { Ok, Refused, DeviceFailed };
+    // Writes the file for count lines fetched by lineAt. A cell that cannot
+    // be written back exactly (a double quote, or a character outside the
+    // code page) stops the writing: Refused, and *message says why, in
+    // French.
+    static WriteStatus write(QIODevice &device, qint64 count, const LineAt &lineAt, const QString &version,
+                             QString *message);
+    // The whole file in memory; nothing when a cell is refused.
+    static std::optional<QByteArray> write(qint64 count, const LineAt &lineAt, const QString &version,
+                                           QString *message);
 
     // Whether a comment can be saved and loaded back unchanged; if not,
     // *message says why, in French.

@@ -79,16 +79,16 @@ void TapePrintLayout::print(const Tape &tape, PrintSurface &surface)
         pageCheck(surface);
         const int top = surface.currentY();
 
-        const QString &op = line.cells[Tape::OperatorColumn];
+        const QString op = line.cell(Tape::OperatorColumn);
         printAt(surface, OperatorRight - surface.textWidth(op), op);
 
         surface.setCurrentY(top);
-        QString value = line.cells[Tape::ValueColumn];
+        QString value = line.cell(Tape::ValueColumn);
         if (surface.textWidth(value) > WidestValue)
             value = QStringLiteral("###########");
         printAt(surface, ValueRight - surface.textWidth(value), value);
 
-        const QString &comment = line.cells[Tape::CommentColumn];
+        const QString comment = line.cell(Tape::CommentColumn);
         if (comment.isEmpty())
             continue;
         surface.setFont(FontFamily, FontSize, true);

@@ -42,7 +42,7 @@ QVariant TapeTableModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
-        return line.cells[column];
+        return line.cell(column);
     case Qt::BackgroundRole:
         if (column <= 1 && line.backColor != 0)
             return QBrush(TranslateColor(line.backColor));
@@ -56,12 +56,12 @@ QVariant TapeTableModel::data(const QModelIndex &index, int role) const
             return int(Qt::AlignRight | Qt::AlignVCenter);
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::DecorationRole:
-        if (column == 2 && !line.cells[2].isEmpty())
+        if (column == Tape::CommentColumn && !line.cellIsEmpty(column))
             return m_commentMarker;
         return {};
     case Qt::ToolTipRole:
-        if (column == 2 && !line.cells[2].isEmpty())
-            return line.cells[2].trimmed();
+        if (column == Tape::CommentColumn && !line.cellIsEmpty(column))
+            return line.cell(column).trimmed();
         return {};
     default:
         return {};

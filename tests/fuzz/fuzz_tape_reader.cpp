@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     for (std::size_t i = 0; i < again.lines.size(); ++i)
         for (int c = 0; c < 4; ++c)
-            if (again.lines[i].cells[c] != result.lines[i].cells[c]
+            if (again.lines[i].cellUtf8(c) != result.lines[i].cellUtf8(c)
                 || TapeFileFormat::kindOf(again.lines[i]) != TapeFileFormat::kindOf(result.lines[i]))
                 std::abort();
     return 0;

@@ -23,13 +23,15 @@ QByteArray bytesOf(const Tape &tape, QString *message = nullptr)
 }
 
 // "kind|col0|col1|col2|col3" per line, joined by " / ".
-QString linesText(const std::deque<TapeLine> &lines)
+QString linesText(const TapeLines &lines)
 {
     QStringList out;
-    for (const TapeLine &line : lines)
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const TapeLine &line = lines[i];
         out << QStringLiteral("%1|%2|%3|%4|%5")
                    .arg(TapeFileFormat::kindOf(line))
-                   .arg(line.cells[0], line.cells[1], line.cells[2], line.cells[3]);
+                   .arg(line.cell(0), line.cell(1), line.cell(2), line.cell(3));
+    }
     return out.join(QStringLiteral(" / "));
 }
 
@@ -171,10 +173,10 @@ private slots:
         press(engine, "12 + 5 = x 3 , 5 = F0 F8 F11 C 1 / 0 = 7 - 2 =");
         tape.setComment(1, QString::fromUtf8("prix à l'unité, 5 € ; ligne\r\nsuivante"));
         const QByteArray first = bytesOf(tape);
-        const auto loaded = TapeFileFormat::read(first);
+        auto loaded = TapeFileFormat::read(first);
         QCOMPARE(int(loaded.status), int(TapeFileFormat::ReadStatus::Ok));
         Tape again;
-        again.replace(loaded.lines);
+        again.replace(std::move(loaded.lines));
         QCOMPARE(bytesOf(again), first);
         QCOMPARE(tapeText(again), tapeText(tape));
     }
