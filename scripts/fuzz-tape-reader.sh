@@ -11,7 +11,8 @@ cp "$root"/tests/fuzz/tape-reader-corpus/* "$out/corpus/"
 clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root/src" \
   "$root/tests/fuzz/fuzz_tape_reader.cpp" \
-  "$root/src/tape/TapeFileFormat.cpp" "$root/src/tape/Windows1252.cpp" \
+  "$root/src/tape/TapeFileFormat.cpp" "$root/src/tape/TapeFieldReader.cpp" "$root/src/tape/TapeLine.cpp" \
+  "$root/src/tape/TapeLines.cpp" "$root/src/tape/Windows1252.cpp" \
   $(pkg-config --cflags --libs Qt6Core) \
   -o "$out/fuzz_tape_reader"
 # Leaks inside the uninstrumented Qt library are not the reader's.

@@ -41,7 +41,8 @@ bool TapeFieldReader::refill()
     if (m_capacity - m_size < m_chunkSize) {
         const qsizetype capacity = std::max(m_capacity * 2, m_size + m_chunkSize);
         auto grown = std::make_unique_for_overwrite<char[]>(std::size_t(capacity));
-        std::memcpy(grown.get(), m_data.get(), std::size_t(m_size));
+        if (m_size > 0)
+            std::memcpy(grown.get(), m_data.get(), std::size_t(m_size));
         m_data = std::move(grown);
         m_capacity = capacity;
     }

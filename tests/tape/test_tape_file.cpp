@@ -5,9 +5,12 @@
 #include "tape/TapeFile.h"
 #include "tape/TapeFileFormat.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -34,6 +37,34 @@ QString linesText(const TapeLines &lines)
     }
     return out.join(QStringLiteral(" / "));
 }
+
+// Serves its bytes up to a point, then fails; refuses every write.
+class FailingDevice : public QIODevice
+{
+public:
+    FailingDevice(const QByteArray &bytes, qsizetype readable)
+        : m_bytes(bytes), m_readable(std::min(readable, bytes.size()))
+    {
+        open(QIODevice::ReadWrite);
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_pos >= m_readable)
+            return -1;
+        const qint64 n = std::min<qint64>(maxSize, m_readable - m_pos);
+        std::memcpy(data, m_bytes.constData() + m_pos, std::size_t(n));
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qsizetype m_readable;
+    qint64 m_pos = 0;
+};
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -136,10 +167,44 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, status);
         QFETCH(QString, lines);
-        const TapeFileFormat::ReadResult result = TapeFileFormat::read(bytes);
-        QCOMPARE(int(result.status), status);
-        if (result.status == TapeFileFormat::ReadStatus::Ok)
-            QCOMPARE(linesText(result.lines), lines);
+        // Small chunks put every field and line end across a chunk boundary.
+        for (const qsizetype chunk : {qsizetype(1), qsizetype(2), qsizetype(3), qsizetype(7), qsizetype(65536)}) {
+            QBuffer device(&bytes);
+            QVERIFY(device.open(QIODevice::ReadOnly));
+            const TapeFileFormat::ReadResult result = TapeFileFormat::read(device, chunk);
+            QCOMPARE(int(result.status), status);
+            if (result.status == TapeFileFormat::ReadStatus::Ok)
+                QCOMPARE(linesText(result.lines), lines);
+        }
+    }
+
+    void readErrorOfTheDeviceIsUnreadable_data()
+    {
+        QTest::addColumn<qsizetype>("readable");
+        QTest::newRow("in the header") << qsizetype(5);
+        QTest::newRow("in a record") << qsizetype(Head.size() + 30);
+        QTest::newRow("after the last byte") << std::numeric_limits<qsizetype>::max();
+    }
+    void readErrorOfTheDeviceIsUnreadable()
+    {
+        QFETCH(qsizetype, readable);
+        FailingDevice device(Head + "0,\"\",\"12\",\"\",\"\"\r\n2,\"=\",\"12\",\"\",\"\"\r\n", readable);
+        const TapeFileFormat::ReadResult result = TapeFileFormat::read(device, 4);
+        QCOMPARE(int(result.status), int(TapeFileFormat::ReadStatus::Unreadable));
+    }
+
+    void writeErrorOfTheDeviceIsReported()
+    {
+        Tape tape;
+        ScriptedPrompt prompt;
+        CalcEngine engine(tape, prompt);
+        press(engine, "12 + 5 =");
+        FailingDevice device({}, 0);
+        QString message;
+        const auto status = TapeFileFormat::write(
+            device, tape.openLineIndex(), [&tape](qint64 i) -> const TapeLine & { return tape.line(i); },
+            QStringLiteral("1.0.0"), &message);
+        QCOMPARE(int(status), int(TapeFileFormat::WriteStatus::DeviceFailed));
     }
 
     void readColoursByKind_data()
