@@ -332,9 +332,15 @@ void Calendar::paintGrid(QPainter &painter) const
     const QFont headerFont = fitted(controlFont(font(), false), headers, px(300) + 2);
     painter.setFont(headerFont);
     painter.setPen(toColor(titleBackColor(), pal));
+    const QFontMetrics metrics(headerFont);
+    // The last header is centred too, but kept clear of the frame.
+    const int innerRight = width() - f - 1;
     for (int column = 0; column < CalendarModel::Columns; ++column) {
-        const QRect header(f + px(360 * column), f + px(480), px(300), px(255));
-        painter.drawText(header, Qt::AlignHCenter | Qt::AlignTop, CalendarModel::weekdayHeader(column));
+        const QString text = CalendarModel::weekdayHeader(column);
+        const int textWidth = metrics.horizontalAdvance(text);
+        const int centred = f + px(360 * column) + (px(300) - textWidth) / 2;
+        const QRect header(std::min(centred, innerRight - textWidth), f + px(480), textWidth, px(255));
+        painter.drawText(header, Qt::AlignLeft | Qt::AlignTop, text);
     }
 
     painter.setPen(Qt::black);
