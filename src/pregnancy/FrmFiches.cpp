@@ -1,10 +1,12 @@
 #include "pregnancy/FrmFiches.h"
 
 #include "dialogs/QtUserPrompt.h"
-#include "pregnancy/FichesCaptionButton.h"
+#include "controls/CaptionLayout.h"
+#include "controls/ZmtCommonCommand.h"
 
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QStringListModel>
@@ -32,12 +34,10 @@ FrmFiches::FrmFiches(const QStringList &names, FichePicker::Opener open, QWidget
         m_lstFiches->setCurrentIndex(m_model->index(0));
     connect(m_lstFiches, &QListView::doubleClicked, this, &FrmFiches::openAt);
 
-    auto *ok = createFichesCaptionButton(QStringLiteral("OK"), this, true);
-    ok->setObjectName(QStringLiteral("rndFiches0"));
-    connect(ok, &FichesCaptionButton::clicked, this, &FrmFiches::openSelected);
-    auto *cancel = createFichesCaptionButton(QStringLiteral("Annuler"), this);
-    cancel->setObjectName(QStringLiteral("rndFiches1"));
-    connect(cancel, &FichesCaptionButton::clicked, this, &FrmFiches::reject);
+    auto *ok = captionButton(QStringLiteral("rndFiches0"), QStringLiteral("OK"));
+    connect(ok, &ZmtCommonCommand::clicked, this, &FrmFiches::openSelected);
+    auto *cancel = captionButton(QStringLiteral("rndFiches1"), QStringLiteral("Annuler"));
+    connect(cancel, &ZmtCommonCommand::clicked, this, &FrmFiches::reject);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -48,6 +48,28 @@ FrmFiches::FrmFiches(const QStringList &names, FichePicker::Opener open, QWidget
     layout->addWidget(m_lstFiches);
     layout->addLayout(buttons);
     resize(320, 340);
+}
+
+ZmtCommonCommand *FrmFiches::captionButton(const QString &name, const QString &caption)
+{
+    auto *button = new ZmtCommonCommand(this);
+    button->setObjectName(name);
+    button->setCaption(caption);
+    button->setAlignment(CaptionLayout::Centre);
+    button->setMultiLine(false);
+    button->setHasBorder(true);
+    button->setFixedSize(88, 28);
+    return button;
+}
+
+// Enter opens the selected record, as "OK" does; Escape still cancels.
+void FrmFiches::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        openSelected();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QString FrmFiches::selectedName() const

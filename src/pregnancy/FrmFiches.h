@@ -8,6 +8,7 @@ class QLabel;
 class QListView;
 class QModelIndex;
 class QStringListModel;
+class ZmtCommonCommand;
 
 // "Ouvrir une fiche Grossesse": the list of saved pregnancies, the first selected.
 // "OK" or a double click opens the selected one and closes the window; when it
@@ -21,7 +22,11 @@ public:
 
     QString selectedName() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    ZmtCommonCommand *captionButton(const QString &name, const QString &caption);
     void openSelected();
     void openAt(const QModelIndex &index);
 

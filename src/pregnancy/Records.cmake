@@ -17,7 +17,6 @@ target_sources(tarvolix_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FicheView.h ${CMAKE_CURRENT_LIST_DIR}/FichePicker.h
   ${CMAKE_CURRENT_LIST_DIR}/FicheCommands.h ${CMAKE_CURRENT_LIST_DIR}/FicheCommands.cpp)
 target_sources(tarvolix_ui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/FichesCaptionButton.h
   ${CMAKE_CURRENT_LIST_DIR}/FrmFiches.h ${CMAKE_CURRENT_LIST_DIR}/FrmFiches.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FichesPicker.h ${CMAKE_CURRENT_LIST_DIR}/FichesPicker.cpp)
 

@@ -1,5 +1,5 @@
+#include "controls/ZmtCommonCommand.h"
 #include "pregnancy/FicheCommands.h"
-#include "pregnancy/FichesCaptionButton.h"
 #include "pregnancy/FichesPicker.h"
 #include "pregnancy/FrmFiches.h"
 
@@ -53,9 +53,9 @@ private slots:
 
 namespace {
 
-FichesCaptionButton *button(FrmFiches &window, const char *name)
+ZmtCommonCommand *button(FrmFiches &window, const char *name)
 {
-    return window.findChild<FichesCaptionButton *>(QLatin1String(name));
+    return window.findChild<ZmtCommonCommand *>(QLatin1String(name));
 }
 
 void selectRow(FrmFiches &window, int row)
@@ -75,8 +75,8 @@ void TestFrmFiches::showsTheListWithTheFirstSelected()
     QCOMPARE(window.windowTitle(), QStringLiteral("Ouvrir une fiche Grossesse"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblOuvrir"))->text(),
              QStringLiteral("Choisissez la fiche à ouvrir"));
-    QCOMPARE(button(window, "rndFiches0")->text(), QStringLiteral("OK"));
-    QCOMPARE(button(window, "rndFiches1")->text(), QStringLiteral("Annuler"));
+    QCOMPARE(button(window, "rndFiches0")->caption(), QStringLiteral("OK"));
+    QCOMPARE(button(window, "rndFiches1")->caption(), QStringLiteral("Annuler"));
     auto *list = window.findChild<QListView *>(QStringLiteral("lstFiches"));
     QCOMPARE(list->model()->rowCount(), Names.size());
     QCOMPARE(list->model()->index(2, 0).data().toString(), Names.at(2));
@@ -89,21 +89,27 @@ void TestFrmFiches::showsTheListWithTheFirstSelected()
 void TestFrmFiches::okOpensTheSelectedRecord_data()
 {
     QTest::addColumn<int>("row");
-    QTest::newRow("first, as shown") << 0;
-    QTest::newRow("accented") << 1;
-    QTest::newRow("quote") << 2;
-    QTest::newRow("last") << 3;
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("first, as shown") << 0 << false;
+    QTest::newRow("accented") << 1 << false;
+    QTest::newRow("quote") << 2 << false;
+    QTest::newRow("last") << 3 << false;
+    QTest::newRow("Enter in the list") << 1 << true;
 }
 
 void TestFrmFiches::okOpensTheSelectedRecord()
 {
     QFETCH(int, row);
+    QFETCH(bool, byEnter);
     OpenerLog log;
     FrmFiches window(Names, log.opener());
     window.show();
     if (row > 0)
         selectRow(window, row);
-    QTest::mouseClick(button(window, "rndFiches0"), Qt::LeftButton);
+    if (byEnter)
+        QTest::keyClick(window.findChild<QListView *>(QStringLiteral("lstFiches")), Qt::Key_Return);
+    else
+        QTest::mouseClick(button(window, "rndFiches0"), Qt::LeftButton);
     QCOMPARE(log.asked, QStringList{Names.at(row)});
     QVERIFY(!window.isVisible());
     QCOMPARE(window.result(), int(QDialog::Accepted));
