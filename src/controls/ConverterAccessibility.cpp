@@ -1,5 +1,8 @@
 #include "controls/ConverterAccessibility.h"
 
+#include "controls/ZmtDGrid.h"
+#include "controls/ZmtDGridAccessible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
@@ -14,7 +17,7 @@ QAccessibleInterface *converterInterface(const QString &className, QObject *obje
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("ZmtDGrid"))
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
+        return new ZmtDGridAccessible(static_cast<ZmtDGrid *>(widget));
     if (className == QLatin1String("ZmtScrollRgn"))
         return new QAccessibleWidget(widget, QAccessible::Pane);
     return nullptr;

@@ -22,12 +22,6 @@ constexpr int LargeScroll = 3 * FieldHeight;
 
 constexpr Column Columns[3] = {Column::Hexadecimal, Column::Octal, Column::Decimal};
 
-QString headerCaption(int index)
-{
-    static const char *const captions[3] = {"Hexadécimal", "Octal", "Décimal"};
-    return QString::fromUtf8(captions[index]);
-}
-
 } // namespace
 
 ZmtDGrid::ZmtDGrid(QWidget *parent)
@@ -54,6 +48,12 @@ ConverterField *ZmtDGrid::field(int row, Column column) const
 ConverterField *ZmtDGrid::currentField() const
 {
     return m_current;
+}
+
+QString ZmtDGrid::headerCaption(int index)
+{
+    static const char *const captions[HeaderCells] = {"Hexadécimal", "Octal", "Décimal"};
+    return QString::fromUtf8(captions[index]);
 }
 
 QRect ZmtDGrid::headerCell(int index) const

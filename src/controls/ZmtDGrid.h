@@ -24,8 +24,10 @@ public:
     ConverterField *field(int row, BaseConversion::Column column) const;
     ConverterField *currentField() const;
     ZmtScrollRgn *region() const { return m_region; }
-    // Header cell 0 to 2, in the control's pixels.
+    // Header cell 0 to 2, in the control's pixels, and its caption.
+    static constexpr int HeaderCells = 3;
     QRect headerCell(int index) const;
+    static QString headerCaption(int index);
 
     static constexpr int MaximumRows = 32767;
 

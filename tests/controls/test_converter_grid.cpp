@@ -413,6 +413,22 @@ void TestConverterGrid::accessibility()
     QVERIFY(region);
     QCOMPARE(region->role(), QAccessible::Pane);
     QCOMPARE(region->text(QAccessible::Name), QStringLiteral("Lignes de conversion"));
+    QCOMPARE(grid->indexOfChild(region), 3);
+    QCOMPARE(grid->child(3), region);
+
+    // The drawn headers come first, each where it is drawn.
+    const QStringList headers{"Hexadécimal", "Octal", "Décimal"};
+    for (int h = 0; h < 3; ++h) {
+        QAccessibleInterface *header = grid->child(h);
+        QVERIFY(header);
+        QCOMPARE(header->role(), QAccessible::ColumnHeader);
+        QCOMPARE(header->text(QAccessible::Name), headers.at(h));
+        QCOMPARE(header->parent(), grid);
+        QCOMPARE(grid->indexOfChild(header), h);
+        const QRect cell = m_grid->headerCell(h);
+        QCOMPARE(header->rect(), QRect(m_grid->mapToGlobal(cell.topLeft()), cell.size()));
+        QCOMPARE(grid->childAt(header->rect().center().x(), header->rect().center().y()), header);
+    }
 
     growTo(*m_grid, 2);
     const QStringList expected{"Hexadécimal, ligne 2", "Octal, ligne 2", "Décimal, ligne 2"};
