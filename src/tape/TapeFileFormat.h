@@ -32,8 +32,8 @@ public:
     enum class WriteStatus { Ok, Refused, DeviceFailed };
     // Writes the file for count lines fetched by lineAt. A cell that cannot
     // be written back exactly (a double quote, or a character outside the
-    // code page) stops the writing: Refused, and *message says why, in
-    // French.
+    // code page) stops the writing: Refused, *message says why, in French,
+    // and what the device received so far is to be discarded.
     static WriteStatus write(QIODevice &device, qint64 count, const LineAt &lineAt, const QString &version,
                              QString *message);
     // The whole file in memory; nothing when a cell is refused.
