@@ -1,9 +1,6 @@
 #include "controls/ZmtDGridAccessible.h"
 
-#include "controls/ZmtDGrid.h"
 #include "controls/ZmtDGridHeaderAccessible.h"
-
-static_assert(ZmtDGridAccessible::Headers == ZmtDGrid::HeaderCells);
 
 ZmtDGridAccessible::ZmtDGridAccessible(ZmtDGrid *grid)
     : QAccessibleWidget(grid, QAccessible::Grouping)

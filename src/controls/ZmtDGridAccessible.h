@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/ZmtDGrid.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
-
-class ZmtDGrid;
 
 // The converter grid for screen readers: a group whose first three children
 // are its drawn column headers, followed by its real child widgets.
@@ -18,10 +18,8 @@ public:
     int indexOfChild(const QAccessibleInterface *child) const override;
     QAccessibleInterface *childAt(int x, int y) const override;
 
-    static constexpr int Headers = 3;
-
 private:
     QAccessibleInterface *header(int index) const;
 
-    mutable QAccessible::Id m_headers[Headers] = {};
+    mutable QAccessible::Id m_headers[ZmtDGrid::HeaderCells] = {};
 };

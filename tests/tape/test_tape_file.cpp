@@ -1,6 +1,7 @@
 #include "calc/CalcEngine.h"
 #include "support/KeySequence.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TapeFileBytes.h"
 #include "tape/Tape.h"
 #include "tape/TapeFile.h"
 #include "tape/TapeFileFormat.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-const QByteArray Head = "\"Zamto Application Rondovinette\"\r\n\"1.0.0\"\r\n";
+using namespace TapeFileBytes;
 
 QByteArray bytesOf(const Tape &tape, QString *message = nullptr)
 {
@@ -65,19 +66,6 @@ private:
     qsizetype m_readable;
     qint64 m_pos = 0;
 };
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "dialogs/CPrintDlg.h"
 #include "support/KeySequence.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TapeFileBytes.h"
 #include "tape/Tape.h"
 #include "tape/TapeFile.h"
 #include "tape/TapeFileCommands.h"
@@ -17,6 +18,8 @@
 #include <QtTest>
 
 namespace {
+
+using namespace TapeFileBytes;
 
 // Answers the dialogs: a file name (empty: cancel) and a PDF printer with
 // the given paper (an empty output name: cancel).
@@ -64,21 +67,6 @@ struct Fixture
     ScriptedCommands commands{tape, engine, prompt, &window};
     Fixture() { window.setWindowTitle(QStringLiteral("Tarvolix")); }
 };
-
-const QByteArray Head = "\"Zamto Application Rondovinette\"\r\n\"1.0.0\"\r\n";
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
