@@ -17,9 +17,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries the program links (Qt, SQLCipher, the C++ runtime) are
 # found by dpkg-shlibdeps; what it cannot see is listed by hand: Qt's French
-# texts of its standard dialogs, and the fonts of the calendars.
+# texts of its standard dialogs, a proportional interface font (a system with
+# Liberation alone draws the windows in Liberation Mono) and the metric
+# equivalent of Arial that the calendars and the printed tape ask for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-dejavu-core, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

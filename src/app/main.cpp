@@ -1,6 +1,7 @@
 #include "app/StartupRoute.h"
 #include "app/WindowRegistry.h"
 #include "app/FrenchTranslations.h"
+#include "app/InterfaceFont.h"
 #include "app/StartupProbe.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.tarvolix.Tarvolix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarvolix-256.png")));
     FrenchTranslations::install(app);
+    InterfaceFont::ensureProportional();
 
     const QString argumentText = StartupRoute::argumentText(QApplication::arguments());
     WindowKind first = WindowKind::Calc;

@@ -4,6 +4,7 @@
 #include "calc/KeyId.h"
 #include "controls/ColorTranslate.h"
 #include "controls/GdiKey.h"
+#include "support/ClickIndicator.h"
 
 #include <QAction>
 #include <QApplication>
@@ -111,7 +112,7 @@ private slots:
         QFETCH(AppearanceColors, preview);
         FrmConfig window(style == 4 ? 1 : 4, Stored, chooser());
         window.show();
-        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("optStyle%1").arg(style)), Qt::LeftButton);
+        clickIndicator(window.findChild<QRadioButton *>(QStringLiteral("optStyle%1").arg(style)));
         QCOMPARE(window.selectedStyle(), style);
         QCOMPARE(window.previewColors(), preview);
         for (int i = 0; i < 12; ++i) {

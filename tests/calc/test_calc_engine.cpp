@@ -91,7 +91,7 @@ void TestCalcEngine::sequences_data()
     QTest::newRow("0 Log n 2") << "0 Logn 2 =" << "0" << "0:0 | Log n 2:0 | = 0:2" << "Erreur: nombres négatifs ou nuls interdits.";
     QTest::newRow("8 Log n -2") << "8 Logn 2 +/- =" << "8" << "8:0 | Log n -2:0 | = 8:2" << "Erreur: nombres négatifs ou nuls interdits.";
     QTest::newRow("Log n checks sign before base 1") << "0 Logn 1 =" << "0" << "0:0 | Log n 1:0 | = 0:2" << "Erreur: nombres négatifs ou nuls interdits.";
-    // Refusals beyond the Part's four
+    // The engine's own refusals: results out of range and zero to a negative power
     const QString overflow = "Erreur: le résultat dépasse la capacité de la calculatrice.";
     QTest::newRow("overflow product") << "10 x^y 308 = x 100 =" << "1E+308"
                                       << "10:0 | x^y 308:0 | = 1E+308:2 | x 100:0 | = 1E+308:2" << overflow;

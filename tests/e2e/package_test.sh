@@ -29,6 +29,8 @@ field() { sed -n "s/^ $1: //p" "$work/info"; }
 depends=$(field Depends | sed 's/ *([^)]*)//g; s/, */\n/g')
 need() { grep -qxF "$1" <<<"$depends" || fail "Depends lacks $1 ($2): $(field Depends)"; }
 need qt6-translations-l10n "French texts of Qt's dialogs"
+need fonts-dejavu-core "proportional interface font"
+need fonts-liberation2 "metric equivalent of Arial"
 dpkg-deb -x "$deb" "$work/root"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 libraries=$(readelf -d "$work/root/usr/bin/tarvolix" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')

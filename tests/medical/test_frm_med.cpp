@@ -1,9 +1,12 @@
 #include "controls/ZmtCommonCommand.h"
 #include "dialogs/UserPrompt.h"
 #include "medical/FrmMed.h"
+#include "support/ClickIndicator.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -87,6 +90,8 @@ private slots:
     void ldlLimitClearsResults();
     void bmiLive();
     void tobaccoClicks();
+    void tobaccoLayout_data();
+    void tobaccoLayout();
     void tabOrder_data();
     void tabOrder();
     void optionsExclusive_data();
@@ -330,9 +335,9 @@ void TestFrmMed::tobaccoClicks()
 {
     Fixture f;
     f.showPage(5);
-    QTest::mouseClick(f.box(2), Qt::LeftButton);
+    clickIndicator(f.box(2));
     QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("2"));
-    QTest::mouseClick(f.box(1), Qt::LeftButton);
+    clickIndicator(f.box(1));
     QVERIFY(!f.box(2)->isChecked());
     QVERIFY(f.box(1)->isChecked());
     QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("1"));
@@ -343,6 +348,48 @@ void TestFrmMed::tobaccoClicks()
     f.box(11)->click(); // withdrawn
     QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("6"));
     QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(dépendance)"));
+}
+
+void TestFrmMed::tobaccoLayout_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::newRow("DejaVu Sans") << QStringLiteral("DejaVu Sans");
+    QTest::newRow("Liberation Sans") << QStringLiteral("Liberation Sans");
+}
+
+// The answers are wide in some fonts: no answer may cover a question or another
+// answer, and none may be cut.
+void TestFrmMed::tobaccoLayout()
+{
+    QFETCH(QString, family);
+    if (!QFontDatabase::hasFamily(family))
+        QSKIP("font not installed");
+    const QFont saved = QApplication::font();
+    QFont font = saved;
+    font.setFamilies({family});
+    QApplication::setFont(font);
+    Fixture f;
+    f.showPage(5);
+    QApplication::setFont(saved);
+    QWidget *page = f.tabs()->currentWidget();
+    QList<QWidget *> widgets;
+    for (QLabel *question : page->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^lblTabacTitre")))) {
+        QVERIFY2(question->height() >= question->heightForWidth(question->width()), qPrintable(question->text()));
+        widgets.append(question);
+    }
+    for (QCheckBox *answer : page->findChildren<QCheckBox *>()) {
+        QVERIFY2(answer->width() >= answer->sizeHint().width(), qPrintable(answer->text()));
+        widgets.append(answer);
+    }
+    QCOMPARE(widgets.size(), 8 + 20);
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        const QRect r(widgets[i]->mapTo(page, QPoint()), widgets[i]->size());
+        QVERIFY2(page->rect().contains(r), qPrintable(widgets[i]->objectName()));
+        for (qsizetype j = i + 1; j < widgets.size(); ++j) {
+            const QRect other(widgets[j]->mapTo(page, QPoint()), widgets[j]->size());
+            QVERIFY2(!r.intersects(other), qPrintable(widgets[i]->objectName() + " / " + widgets[j]->objectName()));
+        }
+    }
 }
 
 void TestFrmMed::tabOrder_data()

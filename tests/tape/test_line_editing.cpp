@@ -254,7 +254,7 @@ void TestLineEditing::removeCancelled_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("tape");
-    QTest::newRow("Part example") << "1 + 2 C 4 + 5 =" << "4:0 | + 5:0 | = 9:2";
+    QTest::newRow("cancel ends the first calculation") << "1 + 2 C 4 + 5 =" << "4:0 | + 5:0 | = 9:2";
     QTest::newRow("cancel in the middle") << "1 + 2 = 3 x 4 + C 5 - 1 =" << "1:0 | + 2:0 | = 3:2 | 5:0 | - 1:0 | = 4:2";
     QTest::newRow("continued total is kept") << "12 + 5 = + 3 C" << "12:0 | + 5:0 | = 17:2";
     QTest::newRow("continued total with lines") << "12 + 5 = + 3 x 4 C" << "12:0 | + 5:0 | = 17:2";
