@@ -42,8 +42,13 @@ std::optional<double> surface(const QString &heightText, const QString &weightTe
 {
     const std::optional<double> height = MedNumber::read(heightText);
     const std::optional<double> weight = MedNumber::read(weightText);
-    if (!height || !weight)
+    if (!height || !weight) {
+        // One of them typed: the user wants the surface, say why there is none.
+        if (!heightText.trimmed().isEmpty() || !weightText.trimmed().isEmpty())
+            warnings << QStringLiteral(
+                "Surface corporelle non calculée : renseignez la taille en cm et le poids en kg.");
         return std::nullopt;
+    }
     warnings << Plausibility::heightInCentimetres(*height) << Plausibility::weight(*weight);
     const double area = bodySurfaceArea(*height, *weight);
     if (!std::isfinite(area))

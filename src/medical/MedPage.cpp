@@ -190,6 +190,7 @@ void MedPage::setStale(QLabel *label, bool stale)
     if (label->styleSheet() != wanted)
         label->setStyleSheet(wanted);
     label->setToolTip(stale ? StaleTip : QString());
+    label->setAccessibleDescription(stale ? StaleTip : QString());
 }
 
 QList<QLabel *> MedPage::addClearanceResults(const QString &panelName, const QStringList &names)

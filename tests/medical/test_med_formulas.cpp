@@ -593,6 +593,10 @@ void TestMedFormulas::warnings_data()
     QTest::newRow("CKD-EPI height 30 cm") << "CKD-EPI" << QStringList{"60", "80", "30", "70"}
                                           << "Valeur inhabituelle : taille 30 cm." + Check;
     QTest::newRow("CKD-EPI 40 cm 2 kg") << "CKD-EPI" << QStringList{"60", "80", "40", "2"} << "";
+    QTest::newRow("CKD-EPI weight without height")
+        << "CKD-EPI" << QStringList{"60", "80", "", "70"}
+        << "Surface corporelle non calculée : renseignez la taille en cm et le poids en kg.";
+    QTest::newRow("CKD-EPI neither height nor weight") << "CKD-EPI" << QStringList{"60", "80", "", ""} << "";
     QTest::newRow("height in centimetres")
         << "IMC" << QStringList{"70", "175"}
         << "Valeur inhabituelle : taille 175 m. La taille se saisit en mètres (ex. 1,75).";
