@@ -356,7 +356,6 @@ void TestFrmMed::bmiLive()
     QCOMPARE(f.label("lblIMC(3)")->text(), QString());
     QCOMPARE(f.label("lblIMC(5)")->text(), QString());
     QVERIFY(picture->pixmap().isNull());
-    QCOMPARE(f.texts({"lblIMC(7)", "lblIMC(8)"}), (QStringList{"", ""}));
 }
 
 void TestFrmMed::tobaccoClicks()
@@ -585,6 +584,12 @@ void TestFrmMed::warningLine()
     QCOMPARE(f.label("lblAlerte(3)")->text(),
              QStringLiteral("Valeur inhabituelle : taille 175 m. La taille se saisit en mètres (ex. 1,75)."));
     f.field("txtIMC(1)")->setText(QStringLiteral("1,75"));
+    QVERIFY(f.label("lblAlerte(3)")->isHidden());
+    f.field("txtIMC(0)")->setText(QStringLiteral("500"));
+    QVERIFY(f.label("lblAlerte(3)")->isVisible());
+    // A blank result takes its warning and its WHO class along.
+    f.field("txtIMC(1)")->clear();
+    QCOMPARE(f.texts({"lblIMC(7)", "lblIMC(8)"}), (QStringList{"", ""}));
     QVERIFY(f.label("lblAlerte(3)")->isHidden());
 }
 
