@@ -1,6 +1,7 @@
 #include "medical/Bmi.h"
 
 #include "medical/MedNumber.h"
+#include "medical/Plausibility.h"
 
 #include <cmath>
 
@@ -43,6 +44,21 @@ int picture(double roundedIndex)
     return classRow(roundedIndex).picture;
 }
 
+QString whoClassText(double oneDecimalIndex)
+{
+    if (oneDecimalIndex < 18.5)
+        return QStringLiteral("insuffisance pondérale");
+    if (oneDecimalIndex < 25)
+        return QStringLiteral("corpulence normale");
+    if (oneDecimalIndex < 30)
+        return QStringLiteral("surpoids");
+    if (oneDecimalIndex < 35)
+        return QStringLiteral("obésité modérée (classe I)");
+    if (oneDecimalIndex < 40)
+        return QStringLiteral("obésité sévère (classe II)");
+    return QStringLiteral("obésité morbide (classe III)");
+}
+
 std::optional<Result> evaluate(const QString &weightText, const QString &heightText)
 {
     const std::optional<double> weight = MedNumber::read(weightText);
@@ -60,6 +76,11 @@ std::optional<Result> evaluate(const QString &weightText, const QString &heightT
     result.indexText = MedNumber::format(result.index, 0);
     result.classText = classText(result.index);
     result.picture = picture(result.index);
+    const double oneDecimal = MedNumber::roundHalfEven(value, 1);
+    result.oneDecimalText = MedNumber::format(oneDecimal, 1);
+    result.whoClassText = whoClassText(oneDecimal);
+    result.warning =
+        Plausibility::join({Plausibility::weight(*weight), Plausibility::heightInMetres(*height)});
     return result;
 }
 

@@ -17,6 +17,9 @@ struct Result
     QString indexText;
     QString classText;
     int picture = Normal;
+    QString oneDecimalText; // the index to one decimal
+    QString whoClassText;   // the WHO class of that index
+    QString warning;        // unlikely weight or height; empty: none
 };
 
 // w / h², unrounded.
@@ -25,6 +28,10 @@ double quotient(double weight, double height);
 // The class is decided on the rounded index; each bound belongs to the lower class.
 QString classText(double roundedIndex);
 int picture(double roundedIndex);
+
+// The adult classification of the World Health Organization, decided on the
+// index rounded to one decimal.
+QString whoClassText(double oneDecimalIndex);
 
 // Both field texts as typed; nothing when the result must be blank.
 std::optional<Result> evaluate(const QString &weightText, const QString &heightText);

@@ -41,13 +41,22 @@ BmiPage::BmiPage(UserPrompt &prompt, QWidget *parent)
     m_picture = new QLabel(panel);
     m_picture->setObjectName(QStringLiteral("imaIMC"));
     m_picture->setFixedSize(BmiSilhouette::Width, BmiSilhouette::Height);
+    m_whoIndex = makeValue(QStringLiteral("lblIMC(7)"), panel);
+    m_whoIndex->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_whoClass = makeValue(QStringLiteral("lblIMC(8)"), panel);
+    m_whoClass->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     results->addWidget(m_index, 0, 1);
     results->addWidget(m_class, 1, 0, 1, 2);
-    results->addWidget(m_picture, 0, 3, 3, 1, Qt::AlignRight | Qt::AlignVCenter);
+    results->setRowMinimumHeight(2, 6);
+    results->addWidget(makeLabel(QStringLiteral("lblIMC(6)"), QStringLiteral("Classification OMS"), panel), 3, 0);
+    results->addWidget(m_whoIndex, 3, 1);
+    results->addWidget(m_whoClass, 4, 0, 1, 2);
+    results->addWidget(m_picture, 0, 3, 6, 1, Qt::AlignRight | Qt::AlignVCenter);
     results->setColumnStretch(2, 1);
-    results->setRowStretch(2, 1);
+    results->setRowStretch(5, 1);
     g->addWidget(panel, 4, 0, 1, 3);
-    g->setRowStretch(5, 1);
+    addWarningLine(5);
+    g->setRowStretch(6, 1);
 
     setTabOrder(m_weight, m_height);
     connect(m_weight, &QLineEdit::textChanged, this, &BmiPage::recompute);
@@ -60,12 +69,18 @@ void BmiPage::recompute()
     if (!result) {
         m_index->clear();
         m_class->clear();
+        m_whoIndex->clear();
+        m_whoClass->clear();
+        showWarning(QString());
         m_picture->clear();
         m_picture->setProperty("picture", 0);
         return;
     }
     m_index->setText(result->indexText);
     m_class->setText(result->classText);
+    m_whoIndex->setText(result->oneDecimalText);
+    m_whoClass->setText(result->whoClassText);
+    showWarning(result->warning);
     m_picture->setPixmap(BmiSilhouette::picture(result->picture));
     // Which silhouette is shown, for assistive tools and tests.
     m_picture->setProperty("picture", result->picture);

@@ -18,5 +18,7 @@ private:
     MedNumberField *m_height;
     QLabel *m_index;
     QLabel *m_class;
+    QLabel *m_whoIndex;
+    QLabel *m_whoClass;
     QLabel *m_picture;
 };

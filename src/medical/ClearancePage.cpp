@@ -46,6 +46,8 @@ ClearancePage::ClearancePage(UserPrompt &prompt, QWidget *parent)
         QStringList{"lblCréat(3)", "lblCréat(4)", "lblCréat(5)",
                     "lblCréat(6)", "lblCréat(7)", "lblCréat(8)", "lblCréat(9)"});
 
+    trackInputs({m_age, m_weight, m_creatinine}, {m_milligrams, micromoles}, m_results);
+
     setTabOrder(m_age, m_weight);
     setTabOrder(m_weight, m_creatinine);
     setTabOrder(m_creatinine, m_milligrams);

@@ -1,6 +1,7 @@
 #include "medical/Cockcroft.h"
 
 #include "medical/MedNumber.h"
+#include "medical/Plausibility.h"
 #include "medical/RenalClass.h"
 
 #include <cmath>
@@ -43,7 +44,14 @@ FormOutcome evaluate(const QString &ageText, const QString &weightText,
 
     const double man = manClearance(*age, *weight, *creatinine, unit);
     const double woman = womanClearance(man);
-    return RenalClass::clearanceOutcome(man, woman);
+    FormOutcome outcome = RenalClass::clearanceOutcome(man, woman);
+    if (outcome.ok()) {
+        outcome.warning = Plausibility::join(
+            {Plausibility::age(*age), Plausibility::weight(*weight), Plausibility::creatinine(*creatinine, unit),
+             Plausibility::negativeResult(MedNumber::roundHalfEven(man, 1), QStringLiteral("clairance négative"),
+                                          QStringLiteral("ml/min"))});
+    }
+    return outcome;
 }
 
 } // namespace Cockcroft

@@ -1,6 +1,7 @@
 #include "medical/Friedewald.h"
 
 #include "medical/MedNumber.h"
+#include "medical/Plausibility.h"
 
 #include <cfloat>
 #include <cmath>
@@ -13,6 +14,15 @@ constexpr double TriglycerideFactor = 0.875;
 constexpr float TriglycerideLimit = 5;
 constexpr float TriglycerideDivisor = 5;
 constexpr double ResultFactor = 2.58;
+// Above it (in g/l) the formula still computes but misjudges the LDL.
+constexpr float UnreliableTriglycerides = 3.4f;
+
+struct Lipids
+{
+    float total;
+    float triglycerides;
+    float hdl;
+};
 
 // The products are computed in double and stored back in single precision.
 float toGramPerLitre(float value, double factor)
@@ -25,21 +35,38 @@ struct FieldRule
     const char16_t *missing;
     Field field;
 };
+
+Lipids inGramPerLitre(float total, float triglycerides, float hdl, Unit unit)
+{
+    Lipids lipids{std::fabs(total), std::fabs(triglycerides), std::fabs(hdl)};
+    if (unit == Unit::MillimolePerLitre) {
+        lipids.total = toGramPerLitre(lipids.total, CholesterolFactor);
+        lipids.triglycerides = toGramPerLitre(lipids.triglycerides, TriglycerideFactor);
+        lipids.hdl = toGramPerLitre(lipids.hdl, CholesterolFactor);
+    }
+    return lipids;
+}
+
+QStringList shownTexts(float gramPerLitre)
+{
+    const float shown = shownGramPerLitre(gramPerLitre);
+    return {MedNumber::format(shown, 2), MedNumber::format(shownMillimolePerLitre(shown), 2)};
+}
 } // namespace
 
 std::optional<float> ldl(float total, float triglycerides, float hdl, Unit unit)
 {
-    total = std::fabs(total);
-    triglycerides = std::fabs(triglycerides);
-    hdl = std::fabs(hdl);
-    if (unit == Unit::MillimolePerLitre) {
-        total = toGramPerLitre(total, CholesterolFactor);
-        triglycerides = toGramPerLitre(triglycerides, TriglycerideFactor);
-        hdl = toGramPerLitre(hdl, CholesterolFactor);
-    }
-    if (triglycerides > TriglycerideLimit)
+    const Lipids lipids = inGramPerLitre(total, triglycerides, hdl, unit);
+    if (lipids.triglycerides > TriglycerideLimit)
         return std::nullopt;
-    const float result = total - (triglycerides / TriglycerideDivisor + hdl);
+    const float result = lipids.total - (lipids.triglycerides / TriglycerideDivisor + lipids.hdl);
+    return result;
+}
+
+float nonHdl(float total, float hdl, Unit unit)
+{
+    const Lipids lipids = inGramPerLitre(total, 0, hdl, unit);
+    const float result = lipids.total - lipids.hdl;
     return result;
 }
 
@@ -73,17 +100,28 @@ FormOutcome evaluate(const QString &totalText, const QString &triglyceridesText,
         values[i] = static_cast<float>(*value);
     }
 
+    const QString unitText = unit == Unit::GramPerLitre ? QStringLiteral("g/l") : QStringLiteral("mmol/l");
+    QStringList warnings{
+        Plausibility::hdlAboveTotal(std::fabs(values[2]), std::fabs(values[0]), unitText)};
+    // The non-HDL cholesterol does not need the triglycerides: it stays when the LDL is refused.
+    const QStringList nonHdlTexts = shownTexts(nonHdl(values[0], values[2], unit));
     const std::optional<float> result = ldl(values[0], values[1], values[2], unit);
     if (!result) {
         FormOutcome outcome = FormOutcome::refusal(
             QStringLiteral("Triglycérides supérieurs à 5 g/l.\r\nCalcul du LDL impossible."), -1);
         outcome.clearResults = true;
+        outcome.results = QStringList{QString(), QString()} + nonHdlTexts;
+        outcome.warning = Plausibility::join(warnings);
         return outcome;
     }
-    const float gramPerLitre = shownGramPerLitre(*result);
+    if (inGramPerLitre(0, values[1], 0, unit).triglycerides > UnreliableTriglycerides)
+        warnings << QStringLiteral("Formule de Friedewald peu fiable au-delà de 3,4 g/l de triglycérides : "
+                                   "préférez un dosage direct du LDL.");
     FormOutcome outcome;
-    outcome.results = {MedNumber::format(gramPerLitre, 2),
-                       MedNumber::format(shownMillimolePerLitre(gramPerLitre), 2)};
+    outcome.results = shownTexts(*result) + nonHdlTexts;
+    warnings << Plausibility::negativeResult(shownGramPerLitre(*result), QStringLiteral("LDL-cholestérol négatif"),
+                                             QStringLiteral("g/l"));
+    outcome.warning = Plausibility::join(warnings);
     return outcome;
 }
 

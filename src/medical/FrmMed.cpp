@@ -2,6 +2,7 @@
 
 #include "dialogs/QtUserPrompt.h"
 #include "medical/BmiPage.h"
+#include "medical/CkdEpiPage.h"
 #include "medical/ClearancePage.h"
 #include "medical/LdlPage.h"
 #include "medical/MdrdPage.h"
@@ -39,6 +40,7 @@ void FrmMed::buildPages()
     m_tabs->addTab(new BmiPage(*m_prompt), QStringLiteral("&IMC"));
     m_tabs->addTab(new LdlPage(*m_prompt), QStringLiteral("&LDL-Chol"));
     m_tabs->addTab(m_tobacco, QStringLiteral("&Fagerström"));
+    m_tabs->addTab(new CkdEpiPage(*m_prompt), QStringLiteral("&DFG CKD-EPI"));
     m_tabs->setCurrentIndex(0);
 
     auto *layout = new QVBoxLayout(this);

@@ -8,7 +8,7 @@ class QTabWidget;
 class UserPrompt;
 class TobaccoPage;
 
-// Window "Calculs médicaux": five medical calculators on the pages of a tab strip.
+// Window "Calculs médicaux": six medical calculators on the pages of a tab strip.
 class FrmMed : public QWidget
 {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
     explicit FrmMed(UserPrompt *prompt, QWidget *parent = nullptr);
     ~FrmMed() override;
 
-    // The number (1 to 5) of the page shown.
+    // The number (1 to 6) of the page shown.
     int currentPage() const { return m_currentPage; }
     quint8 tobaccoScore() const;
 

@@ -47,12 +47,22 @@ LdlPage::LdlPage(UserPrompt &prompt, QWidget *parent)
                        0, 0);
     results->addWidget(makeLabel(QStringLiteral("lblLDL(6)"), QStringLiteral("en mmol/l"), panel), 1, 0,
                        Qt::AlignRight);
-    m_results = {makeValue(QStringLiteral("lblLDL(7)"), panel), makeValue(QStringLiteral("lblLDL(8)"), panel)};
-    results->addWidget(m_results[0], 0, 1);
-    results->addWidget(m_results[1], 1, 1);
+    results->addWidget(
+        makeLabel(QStringLiteral("lblLDL(9)"), QStringLiteral("Cholestérol non-HDL en g/l"), panel), 3, 0);
+    results->addWidget(makeLabel(QStringLiteral("lblLDL(10)"), QStringLiteral("en mmol/l"), panel), 4, 0,
+                       Qt::AlignRight);
+    results->setRowMinimumHeight(2, 4);
+    for (int i : {7, 8, 11, 12})
+        m_results.append(makeValue(QStringLiteral("lblLDL(%1)").arg(i), panel));
+    const int rows[] = {0, 1, 3, 4};
+    for (int i = 0; i < 4; ++i)
+        results->addWidget(m_results[i], rows[i], 1);
     results->setColumnStretch(2, 1);
     g->addWidget(panel, 7, 0, 1, 4);
-    g->setRowStretch(8, 1);
+    addWarningLine(8);
+    g->setRowStretch(9, 1);
+
+    trackInputs({m_fields[0], m_fields[1], m_fields[2]}, {grams, m_millimoles}, m_results);
 
     setTabOrder(m_fields[0], m_fields[1]);
     setTabOrder(m_fields[1], m_fields[2]);

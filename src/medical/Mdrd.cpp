@@ -1,6 +1,7 @@
 #include "medical/Mdrd.h"
 
 #include "medical/MedNumber.h"
+#include "medical/Plausibility.h"
 #include "medical/RenalClass.h"
 
 #include <cmath>
@@ -54,7 +55,10 @@ FormOutcome evaluate(const QString &ageText, const QString &creatinineText,
             QStringLiteral("La valeur de la créatininémie ne doit pas être négative."), CreatinineField);
 
     const double man = manRate(*age, *creatinine, unit, africanOrigin);
-    return RenalClass::clearanceOutcome(man, womanRate(man));
+    FormOutcome outcome = RenalClass::clearanceOutcome(man, womanRate(man));
+    if (outcome.ok())
+        outcome.warning = Plausibility::age(*age);
+    return outcome;
 }
 
 } // namespace Mdrd

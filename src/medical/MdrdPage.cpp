@@ -49,6 +49,8 @@ MdrdPage::MdrdPage(UserPrompt &prompt, QWidget *parent)
         QStringList{"lblCréatMDRD(4)", "lblCréatMDRD(5)", "lblCréatMDRD(6)",
                     "lblCréatMDRD(7)", "lblCréatMDRD(8)", "lblCréatMDRD(9)", "lblCréatMDRD(10)"});
 
+    trackInputs({m_age, m_creatinine}, {m_milligrams, micromoles, other, m_african}, m_results);
+
     setTabOrder(m_age, m_creatinine);
     setTabOrder(m_creatinine, m_milligrams);
     setTabOrder(m_milligrams, micromoles);

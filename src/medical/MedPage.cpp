@@ -4,14 +4,21 @@
 #include "controls/ZmtCommonCommand.h"
 #include "dialogs/UserPrompt.h"
 #include "medical/FormOutcome.h"
+#include "medical/MedNumber.h"
 #include "medical/ResultPanel.h"
 
+#include <QAbstractButton>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 
 namespace {
+const QString StaleTip = QStringLiteral("Résultat à recalculer : les valeurs ont changé.");
+const QString StaleColour = QStringLiteral("color: #98a0aa;");
+// Where a label keeps its own style while it is drawn greyed.
+const char FreshStyle[] = "freshStyle";
+
 // The small calculator drawn on the calculate buttons.
 QPixmap calculatorPicture()
 {
@@ -36,7 +43,7 @@ QPixmap calculatorPicture()
 } // namespace
 
 MedPage::MedPage(int index, UserPrompt &prompt, QWidget *parent)
-    : QFrame(parent), m_prompt(prompt), m_grid(new QGridLayout(this))
+    : QFrame(parent), m_prompt(prompt), m_grid(new QGridLayout(this)), m_index(index)
 {
     setObjectName(QStringLiteral("fraTab(%1)").arg(index));
     m_grid->setContentsMargins(16, 12, 16, 14);
@@ -97,21 +104,93 @@ ResultPanel *MedPage::makeResultPanel(const QString &name)
     return new ResultPanel(name, this);
 }
 
-void MedPage::apply(const FormOutcome &outcome, const QList<QLineEdit *> &fields,
-                    const QList<QLabel *> &results)
+void MedPage::apply(const FormOutcome &outcome, const QList<QWidget *> &fields, const QList<QLabel *> &results)
 {
-    if (outcome.ok()) {
-        for (qsizetype i = 0; i < results.size() && i < outcome.results.size(); ++i)
-            results[i]->setText(outcome.results[i]);
+    if (outcome.ok() || outcome.clearResults) {
+        for (qsizetype i = 0; i < results.size(); ++i)
+            results[i]->setText(outcome.results.value(i));
+        showWarning(outcome.warning);
+        m_computedFrom = enteredValues();
+        refreshStaleness();
+    }
+    if (outcome.ok())
         return;
-    }
-    if (outcome.clearResults) {
-        for (QLabel *label : results)
-            label->clear();
-    }
     m_prompt.message(outcome.message, UserPrompt::Icon::Warning);
     if (outcome.focusField >= 0 && outcome.focusField < fields.size())
         fields[outcome.focusField]->setFocus(Qt::OtherFocusReason);
+}
+
+QLabel *MedPage::addWarningLine(int row)
+{
+    m_warning = makeLabel(QStringLiteral("lblAlerte(%1)").arg(m_index), QString());
+    m_warning->setWordWrap(true);
+    m_warning->setStyleSheet(QStringLiteral(
+        "color: #8a2c00; background: #fff3e0; border: 1px solid #f0b37e; border-radius: 4px; padding: 4px 6px;"));
+    m_warning->setProperty(FreshStyle, m_warning->styleSheet());
+    m_warning->setVisible(false);
+    m_grid->addWidget(m_warning, row, 0, 1, -1);
+    return m_warning;
+}
+
+void MedPage::showWarning(const QString &text)
+{
+    if (!m_warning)
+        return;
+    m_warning->setText(text);
+    // A wrapped label does not make the window taller by itself: ask for the
+    // height its text needs across the page, so that nothing is cut off.
+    const QMargins margins = m_grid->contentsMargins();
+    const int width = contentsRect().width() - margins.left() - margins.right();
+    m_warning->setMinimumHeight(text.isEmpty() || width <= 0 ? 0 : m_warning->heightForWidth(width));
+    m_warning->setVisible(!text.isEmpty());
+}
+
+void MedPage::trackInputs(const QList<QLineEdit *> &fields, const QList<QAbstractButton *> &options,
+                          const QList<QLabel *> &results)
+{
+    m_trackedFields = fields;
+    m_trackedOptions = options;
+    m_trackedResults = results;
+    if (m_warning)
+        m_trackedResults.append(m_warning);
+    for (QLabel *label : std::as_const(m_trackedResults)) {
+        if (!label->property(FreshStyle).isValid())
+            label->setProperty(FreshStyle, label->styleSheet());
+    }
+    for (QLineEdit *field : fields)
+        connect(field, &QLineEdit::textChanged, this, &MedPage::refreshStaleness);
+    for (QAbstractButton *option : options)
+        connect(option, &QAbstractButton::toggled, this, &MedPage::refreshStaleness);
+}
+
+// A value typed differently ("70" and "70,0") is the same value.
+QStringList MedPage::enteredValues() const
+{
+    QStringList values;
+    for (QLineEdit *field : m_trackedFields) {
+        const std::optional<double> value = MedNumber::read(field->text());
+        values.append(value ? QString::number(*value, 'g', 17) : QLatin1Char('"') + field->text());
+    }
+    for (QAbstractButton *option : m_trackedOptions)
+        values.append(option->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    return values;
+}
+
+void MedPage::refreshStaleness()
+{
+    const bool stale = !m_computedFrom.isEmpty() && enteredValues() != m_computedFrom;
+    for (QLabel *label : std::as_const(m_trackedResults))
+        setStale(label, stale && !label->text().isEmpty());
+}
+
+void MedPage::setStale(QLabel *label, bool stale)
+{
+    const QString fresh = label->property(FreshStyle).toString();
+    const QString wanted = stale ? fresh + StaleColour : fresh;
+    if (label->styleSheet() != wanted)
+        label->setStyleSheet(wanted);
+    label->setToolTip(stale ? StaleTip : QString());
+    label->setAccessibleDescription(stale ? StaleTip : QString());
 }
 
 QList<QLabel *> MedPage::addClearanceResults(const QString &panelName, const QStringList &names)
@@ -131,6 +210,7 @@ QList<QLabel *> MedPage::addClearanceResults(const QString &panelName, const QSt
     results->addWidget(labels[3], 2, 2);
     results->setColumnStretch(2, 1);
     m_grid->addWidget(panel, 6, 0, 1, 5);
-    m_grid->setRowStretch(7, 1);
+    addWarningLine(7);
+    m_grid->setRowStretch(8, 1);
     return labels;
 }

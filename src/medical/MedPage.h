@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QList>
 
+class QAbstractButton;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -17,7 +18,7 @@ class MedPage : public QFrame
 {
     Q_OBJECT
 public:
-    // `index` is the page's tab number, 1 to 5.
+    // `index` is the page's tab number, 1 to 6.
     MedPage(int index, UserPrompt &prompt, QWidget *parent = nullptr);
 
 protected:
@@ -36,12 +37,32 @@ protected:
     // in that order; returns the four result labels (rates, then classes).
     QList<QLabel *> addClearanceResults(const QString &panelName, const QStringList &names);
 
+    // The line under the results that tells of unlikely values, across the
+    // page at `row`; hidden while it has nothing to say.
+    QLabel *addWarningLine(int row);
+    void showWarning(const QString &text);
+
+    // Results computed from other values than those now entered are drawn
+    // greyed: `fields` and `options` are what the results are computed from.
+    void trackInputs(const QList<QLineEdit *> &fields, const QList<QAbstractButton *> &options,
+                     const QList<QLabel *> &results);
+
     // Shows the results in the labels, or the message, then focuses the field
-    // it names; blanks the labels when the refusal says so.
-    void apply(const FormOutcome &outcome, const QList<QLineEdit *> &fields,
-               const QList<QLabel *> &results);
+    // it names (`fields` in the page's order); blanks the labels when the
+    // refusal says so.
+    void apply(const FormOutcome &outcome, const QList<QWidget *> &fields, const QList<QLabel *> &results);
 
 private:
+    QStringList enteredValues() const;
+    void refreshStaleness();
+    void setStale(QLabel *label, bool stale);
+
     UserPrompt &m_prompt;
     QGridLayout *m_grid;
+    int m_index;
+    QLabel *m_warning = nullptr;
+    QList<QLineEdit *> m_trackedFields;
+    QList<QAbstractButton *> m_trackedOptions;
+    QList<QLabel *> m_trackedResults;
+    QStringList m_computedFrom; // empty: no shown result to compare with
 };

@@ -70,7 +70,10 @@ const QStringList ClearanceResults = {"lblCréat(6)", "lblCréat(7)", "lblCréat
 const QStringList MdrdFields = {"txtAgeMDRD", "txtCréatMDRD"};
 const QStringList MdrdResults = {"lblCréatMDRD(7)", "lblCréatMDRD(8)", "lblCréatMDRD(9)", "lblCréatMDRD(10)"};
 const QStringList LdlFields = {"txtLDL(0)", "txtLDL(1)", "txtLDL(2)"};
-const QStringList LdlResults = {"lblLDL(7)", "lblLDL(8)"};
+const QStringList LdlResults = {"lblLDL(7)", "lblLDL(8)", "lblLDL(11)", "lblLDL(12)"};
+const QStringList CkdFields = {"txtAgeCKD", "txtCréatCKD", "txtTailleCKD", "txtPoidsCKD"};
+const QStringList CkdResults = {"lblCKD(8)", "lblCKD(9)", "lblCKD(12)", "lblCKD(14)"};
+const QString StaleTip = QStringLiteral("Résultat à recalculer : les valeurs ont changé.");
 } // namespace
 
 class TestFrmMed : public QObject
@@ -96,6 +99,11 @@ private slots:
     void tabOrder();
     void optionsExclusive_data();
     void optionsExclusive();
+    void ckdEpiResults_data();
+    void ckdEpiResults();
+    void staleResults_data();
+    void staleResults();
+    void warningLine();
 };
 
 void TestFrmMed::startState()
@@ -103,14 +111,18 @@ void TestFrmMed::startState()
     Fixture f;
     QCOMPARE(f.window.windowTitle(), QStringLiteral("Calculs médicaux"));
     QCOMPARE(f.window.currentPage(), 1);
-    QCOMPARE(f.tabs()->count(), 5);
-    const QStringList captions = {"&Clairance Créat", "Créat &MDRD", "&IMC", "&LDL-Chol", "&Fagerström"};
-    for (int i = 0; i < 5; ++i)
+    QCOMPARE(f.tabs()->count(), 6);
+    const QStringList captions = {"&Clairance Créat", "Créat &MDRD", "&IMC", "&LDL-Chol", "&Fagerström",
+                                  "&DFG CKD-EPI"};
+    for (int i = 0; i < 6; ++i)
         QCOMPARE(f.tabs()->tabText(i), captions[i]);
     QVERIFY(f.option("optCréat(0)")->isChecked());
     QVERIFY(f.option("optCréatMDRD(0)")->isChecked());
     QVERIFY(f.option("optOrigineMDRD(0)")->isChecked());
     QVERIFY(f.option("optLDL(0)")->isChecked());
+    QVERIFY(f.option("optCréatCKD(0)")->isChecked());
+    QVERIFY(!f.option("optSexeCKD(0)")->isChecked());
+    QVERIFY(!f.option("optSexeCKD(1)")->isChecked());
     QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("0"));
     QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(pas ou peu de dépendance)"));
     QCOMPARE(f.label("lblCréat(6)")->text(), QString());
@@ -127,6 +139,7 @@ void TestFrmMed::accessKeys_data()
     QTest::newRow("I") << int(Qt::Key_I) << 3;
     QTest::newRow("L") << int(Qt::Key_L) << 4;
     QTest::newRow("F") << int(Qt::Key_F) << 5;
+    QTest::newRow("D") << int(Qt::Key_D) << 6;
 }
 
 void TestFrmMed::accessKeys()
@@ -157,6 +170,8 @@ void TestFrmMed::decimalComma_data()
     QTest::newRow("MDRD creatinine") << "txtCréatMDRD" << "" << 0 << "88.4" << "88,4";
     QTest::newRow("middle of a number") << "txtIMC(0)" << "815" << 2 << "." << "81,5";
     QTest::newRow("age keeps its full stop") << "txtAge" << "" << 0 << "6.5" << "6.5";
+    QTest::newRow("CKD-EPI weight") << "txtPoidsCKD" << "" << 0 << "62.5" << "62,5";
+    QTest::newRow("CKD-EPI age keeps its full stop") << "txtAgeCKD" << "" << 0 << "6.5" << "6.5";
     QTest::newRow("MDRD age keeps its full stop") << "txtAgeMDRD" << "" << 0 << "6.5" << "6.5";
 }
 
@@ -226,6 +241,12 @@ void TestFrmMed::missingInput_data()
     QTest::newRow("LDL HDL not a number") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"}
                                           << QStringList{"2,2", "1", "x"} << "Renseignez le HDL-Cholestérol."
                                           << "txtLDL(2)" << LdlResults;
+    QTest::newRow("CKD-EPI sex not chosen") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "", ""}
+                                            << QStringList{"60", "", "", ""} << "Précisez le sexe."
+                                            << "optSexeCKD(0)" << CkdResults;
+    QTest::newRow("CKD-EPI creatinine empty") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "", ""}
+                                              << QStringList{"60", "", "170", "60"}
+                                              << "Renseignez la créatininémie." << "txtCréatCKD" << CkdResults;
 }
 
 // The first missing field gets the message and the focus; shown results stay.
@@ -243,8 +264,14 @@ void TestFrmMed::missingInput()
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.showPage(page);
     f.fill(fields, valid);
+    QRadioButton *woman = f.option("optSexeCKD(1)");
+    if (page == 6)
+        woman->click();
     f.button(button)->click();
     QVERIFY(f.prompt.messages.isEmpty());
+    // The sex, once chosen, cannot be unchosen by the user: the test does it.
+    if (message.contains(QStringLiteral("sexe")))
+        woman->setChecked(false);
     const QStringList shown = f.texts(results);
     QVERIFY(!shown.first().isEmpty());
 
@@ -297,13 +324,17 @@ void TestFrmMed::ldlLimitClearsResults()
     f.showPage(4);
     f.fill(LdlFields, {"2,5", "5", "0,5"});
     f.button("rndLDL")->click();
-    QCOMPARE(f.texts(LdlResults), (QStringList{"1", "2,58"}));
+    QCOMPARE(f.texts(LdlResults), (QStringList{"1", "2,58", "2", "5,16"}));
+    QCOMPARE(f.label("lblAlerte(4)")->text(),
+             QStringLiteral("Formule de Friedewald peu fiable au-delà de 3,4 g/l de triglycérides : "
+                            "préférez un dosage direct du LDL."));
     f.fill(LdlFields, {"2,5", "5,01", "0,5"});
     f.button("rndLDL")->setFocus();
     f.button("rndLDL")->click();
     QCOMPARE(f.prompt.messages,
              QStringList{QStringLiteral("Triglycérides supérieurs à 5 g/l.\r\nCalcul du LDL impossible.")});
-    QCOMPARE(f.texts(LdlResults), (QStringList{"", ""}));
+    // The non-HDL cholesterol does not depend on the triglycerides and stays.
+    QCOMPARE(f.texts(LdlResults), (QStringList{"", "", "2", "5,16"}));
     QCOMPARE(f.focusName(), QStringLiteral("rndLDL"));
 }
 
@@ -323,6 +354,7 @@ void TestFrmMed::bmiLive()
     QCOMPARE(f.field("txtIMC(1)")->text(), QStringLiteral("1,75"));
     QCOMPARE(f.label("lblIMC(3)")->text(), QStringLiteral("23"));
     QCOMPARE(f.label("lblIMC(5)")->text(), QStringLiteral("Poids normal"));
+    QCOMPARE(f.texts({"lblIMC(7)", "lblIMC(8)"}), (QStringList{"22,9", "corpulence normale"}));
     QCOMPARE(picture->property("picture").toInt(), 301);
     QCOMPARE(picture->pixmap().size(), QSize(50, 80));
     f.field("txtIMC(1)")->setText(QStringLiteral("0"));
@@ -409,6 +441,10 @@ void TestFrmMed::tabOrder_data()
     for (int i = 0; i < 20; ++i)
         boxes.append(QStringLiteral("chkTabac(%1)").arg(i));
     QTest::newRow("tobacco") << 5 << boxes;
+    QTest::newRow("CKD-EPI") << 6
+                             << QStringList{"txtAgeCKD", "optSexeCKD(0)", "optSexeCKD(1)", "txtCréatCKD",
+                                            "optCréatCKD(0)", "optCréatCKD(1)", "txtTailleCKD", "txtPoidsCKD",
+                                            "rndCréatCKD"};
 }
 
 // From the tab strip, Tab walks through every control of the page in reading order.
@@ -458,6 +494,150 @@ void TestFrmMed::optionsExclusive()
     QTest::mouseClick(a, Qt::LeftButton);
     QVERIFY(a->isChecked());
     QVERIFY(!b->isChecked());
+}
+
+void TestFrmMed::ckdEpiResults_data()
+{
+    QTest::addColumn<QString>("sex");
+    QTest::addColumn<QStringList>("entered"); // age, creatinine in µmol/l, height, weight
+    QTest::addColumn<QStringList>("results");
+    const QString g1 = QStringLiteral("Stade G1 : DFG normal ou élevé");
+    const QString g2 = QStringLiteral("Stade G2 : DFG légèrement diminué");
+    QTest::newRow("woman 60 y 80") << "optSexeCKD(1)" << QStringList{"60", "80", "", ""}
+                                   << QStringList{"69", g2, "", ""};
+    QTest::newRow("man 75 y 150") << "optSexeCKD(0)" << QStringList{"75", "150", "", ""}
+                                  << QStringList{"39", "Stade G3b : diminution modérée à sévère", "", ""};
+    QTest::newRow("woman 85 y 250") << "optSexeCKD(1)" << QStringList{"85", "250", "", ""}
+                                    << QStringList{"15", "Stade G4 : diminution sévère", "", ""};
+    QTest::newRow("man 175 cm 70 kg") << "optSexeCKD(0)" << QStringList{"60", "80", "175", "70"}
+                                      << QStringList{"92", g1, "1,84", "98"};
+    QTest::newRow("woman 160 cm 55 kg") << "optSexeCKD(1)" << QStringList{"60", "80", "160", "55"}
+                                        << QStringList{"69", g2, "1,56", "62,4"};
+}
+
+void TestFrmMed::ckdEpiResults()
+{
+    QFETCH(QString, sex);
+    QFETCH(QStringList, entered);
+    QFETCH(QStringList, results);
+    Fixture f;
+    f.showPage(6);
+    f.fill(CkdFields, entered);
+    QTest::mouseClick(f.option(sex), Qt::LeftButton);
+    QTest::mouseClick(f.option("optCréatCKD(1)"), Qt::LeftButton);
+    QTest::mouseClick(f.button("rndCréatCKD"), Qt::LeftButton);
+    QVERIFY(f.prompt.messages.isEmpty());
+    QCOMPARE(f.texts(CkdResults), results);
+}
+
+void TestFrmMed::staleResults_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("entered");
+    QTest::addColumn<QStringList>("results");
+    QTest::addColumn<QString>("change"); // a field, or an option to choose
+    QTest::addColumn<QString>("back");   // the new text of that field, or the option that undoes the change
+    QTest::newRow("clearance weight") << 1 << "rndCréat" << ClearanceFields << QStringList{"60", "70", "10"}
+                                      << ClearanceResults << "txtPoids" << "71";
+    QTest::newRow("clearance unit") << 1 << "rndCréat" << ClearanceFields << QStringList{"60", "70", "10"}
+                                    << ClearanceResults << "optCréat(1)" << "optCréat(0)";
+    QTest::newRow("MDRD origin") << 2 << "rndCréatMDRD" << MdrdFields << QStringList{"60", "10"} << MdrdResults
+                                 << "optOrigineMDRD(1)" << "optOrigineMDRD(0)";
+    QTest::newRow("LDL triglycerides") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"}
+                                       << LdlResults << "txtLDL(1)" << "1,2";
+    QTest::newRow("LDL unit") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"} << LdlResults
+                              << "optLDL(1)" << "optLDL(0)";
+    QTest::newRow("CKD-EPI sex") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "175", "70"}
+                                 << CkdResults << "optSexeCKD(0)" << "optSexeCKD(1)";
+    QTest::newRow("CKD-EPI height") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "175", "70"}
+                                    << CkdResults << "txtTailleCKD" << "180";
+}
+
+// A change of any input greys the results it made; going back or calculating again restores them.
+void TestFrmMed::staleResults()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, entered);
+    QFETCH(QStringList, results);
+    QFETCH(QString, change);
+    QFETCH(QString, back);
+    Fixture f;
+    f.showPage(page);
+    f.fill(fields, entered);
+    if (page == 6)
+        f.option("optSexeCKD(1)")->click();
+    f.button(button)->click();
+    QVERIFY(f.prompt.messages.isEmpty());
+    QLabel *value = f.label(results.first());
+    const QColor fresh = value->palette().color(QPalette::WindowText);
+    const auto expectStale = [&](bool stale) {
+        for (const QString &name : results) {
+            QLabel *label = f.label(name);
+            if (label->text().isEmpty())
+                continue;
+            QCOMPARE(label->toolTip(), stale ? StaleTip : QString());
+        }
+        QCOMPARE(value->palette().color(QPalette::WindowText) != fresh, stale);
+    };
+    expectStale(false);
+
+    QLineEdit *field = f.field(change);
+    const QString original = field ? field->text() : QString();
+    const auto makeChange = [&] {
+        if (field)
+            field->setText(back);
+        else
+            f.option(change)->click();
+    };
+    makeChange();
+    expectStale(true);
+    if (field)
+        field->setText(original);
+    else
+        f.option(back)->click();
+    expectStale(false);
+    makeChange();
+    expectStale(true);
+    f.button(button)->click();
+    expectStale(false);
+}
+
+// Unlikely values are computed and named on the page's warning line until a calculation without any.
+void TestFrmMed::warningLine()
+{
+    Fixture f;
+    QLabel *warning = f.label("lblAlerte(1)");
+    QVERIFY(warning->isHidden());
+    f.fill(ClearanceFields, {"200", "70", "10"});
+    f.button("rndCréat")->click();
+    QVERIFY(f.prompt.messages.isEmpty());
+    QCOMPARE(f.label("lblCréat(6)")->text(), QStringLiteral("-59,7"));
+    QVERIFY(warning->isVisible());
+    QVERIFY(warning->text().startsWith(QStringLiteral("Valeur inhabituelle : âge 200 ans. Vérifiez la saisie.")));
+    // A refused calculation leaves the warning of the results still shown.
+    f.field("txtAge")->clear();
+    f.button("rndCréat")->click();
+    QVERIFY(warning->isVisible());
+    f.fill(ClearanceFields, {"60", "70", "10"});
+    f.button("rndCréat")->click();
+    QVERIFY(warning->isHidden());
+
+    f.showPage(3);
+    f.fill({"txtIMC(0)", "txtIMC(1)"}, {"70", "175"});
+    QCOMPARE(f.label("lblAlerte(3)")->text(),
+             QStringLiteral("Valeur inhabituelle : taille 175 m. La taille se saisit en mètres (ex. 1,75)."));
+    f.field("txtIMC(1)")->setText(QStringLiteral("1,75"));
+    QVERIFY(f.label("lblAlerte(3)")->isHidden());
+    f.field("txtIMC(0)")->setText(QStringLiteral("500"));
+    QVERIFY(f.label("lblAlerte(3)")->isVisible());
+    // A blank result takes its warning and its WHO class along.
+    f.field("txtIMC(1)")->clear();
+    QCOMPARE(f.texts({"lblIMC(7)", "lblIMC(8)"}), (QStringList{"", ""}));
+    QVERIFY(f.label("lblAlerte(3)")->isHidden());
 }
 
 QTEST_MAIN(TestFrmMed)
