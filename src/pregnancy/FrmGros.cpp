@@ -362,7 +362,10 @@ void FrmGros::openPicker(Field field)
 
 void FrmGros::pickerChose()
 {
+    // A picked day is a confirmed one: its dependants follow at once, as
+    // after Enter in the field, rather than when the field is left.
     m_form.setText(m_pickerField, DateText::shortForm(m_picker->value()));
+    m_form.confirm(m_pickerField);
     fieldOf(m_pickerField)->setFocus(Qt::OtherFocusReason);
 }
 
