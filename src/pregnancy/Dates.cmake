@@ -6,4 +6,5 @@ target_sources(tarvolix_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PregnancyDating.h ${CMAKE_CURRENT_LIST_DIR}/PregnancyDating.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PregnancyForm.h ${CMAKE_CURRENT_LIST_DIR}/PregnancyForm.cpp)
 target_sources(tarvolix_ui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/DateField.h ${CMAKE_CURRENT_LIST_DIR}/DateField.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/DateField.h ${CMAKE_CURRENT_LIST_DIR}/DateField.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FrmDatation.h ${CMAKE_CURRENT_LIST_DIR}/FrmDatation.cpp)

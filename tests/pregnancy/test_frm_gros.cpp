@@ -1,6 +1,9 @@
 #include "pregnancy/FrmGros.h"
 
 #include "controls/Calendar.h"
+#include "dialogs/ModalDriver.h"
+#include "pregnancy/FrmDatation.h"
+#include "support/ScriptedPrompt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -37,6 +41,13 @@ private slots:
     void picturesOpenThePickerForTheirField_data();
     void picturesOpenThePickerForTheirField();
     void calendarTabShowsThePickedDay();
+    void weeksOfAmenorrhoeaFollowTheLastPeriod();
+    void datingButtonOpensTheDialog();
+    void datingIsApplied_data();
+    void datingIsApplied();
+    void datingCancelledChangesNothing();
+    void datingRefusesBadInput();
+    void datingDialogPicksDates();
 
 private:
     QLineEdit *field(const char *name) const { return m_window->findChild<QLineEdit *>(name); }
@@ -335,6 +346,161 @@ void TestFrmGros::calendarTabShowsThePickedDay()
     QTest::keyClick(calendar, Qt::Key_Left);
     QCOMPARE(labelText("lblCalendrier0"), QString("19/03/2009"));
     QCOMPARE(labelText("lblCalendrier1"), QString("10e SG     2 mois 5 jour(s)."));
+}
+
+void TestFrmGros::weeksOfAmenorrhoeaFollowTheLastPeriod()
+{
+    const QDate today = QDate::currentDate();
+    typeInto(field("txtDDG"), today.addDays(-10).toString("dd/MM/yyyy"));
+    QTest::keyClick(field("txtDDG"), Qt::Key_Return);
+    QCOMPARE(labelText("lblDatationSA"), QString("3 SA + 3 j"));
+    m_window->findChild<Calendar *>("calGros")->setValue(today.addDays(-5));
+    QCOMPARE(labelText("lblCalendrierSA"), QString("2 SA + 5 j"));
+
+    field("txtDDR")->setText(today.addDays(-30).toString("dd/MM/yyyy"));
+    QCOMPARE(labelText("lblDatationSA"), QString("4 SA + 2 j"));
+    QCOMPARE(labelText("lblCalendrierSA"), QString("3 SA + 4 j"));
+    field("txtDDR")->setText("30/02");
+    QVERIFY(labelText("lblDatationSA").isEmpty());
+    QVERIFY(labelText("lblCalendrierSA").isEmpty());
+}
+
+void TestFrmGros::datingButtonOpensTheDialog()
+{
+    auto *button = m_window->findChild<QPushButton *>("cmdDatation");
+    QCOMPARE(button->accessibleName(), QString("Datation de la grossesse"));
+    QVERIFY(button->focusPolicy() & Qt::TabFocus);
+    typeInto(field("txtDDG"), "15/01/2009");
+    QTest::keyClick(field("txtDDG"), Qt::Key_Return);
+
+    QString title;
+    QString offered;
+    whenShown<FrmDatation>([&](FrmDatation *dialog) {
+        title = dialog->windowTitle();
+        offered = dialog->input(FrmDatation::Input::LastPeriod)->text();
+        dialog->reject();
+    });
+    // The access key clicks the button after a short flash.
+    QTest::keyClick(field("txtDDG"), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(title, QString("Datation de la grossesse"));
+    QCOMPARE(offered, QString("01/01/2009"));
+}
+
+// The worked cases of both methods, through the window.
+void TestFrmGros::datingIsApplied_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("ddg");
+    QTest::addColumn<QString>("ddr");
+    QTest::addColumn<QString>("term");
+    const int period = int(FrmDatation::Method::LastPeriod);
+    const int scan = int(FrmDatation::Method::Scan);
+    QTest::newRow("cycle 35") << period << "16/02/2026" << "35" << "" << "09/03/2026" << "16/02/2026"
+                              << "mer. 9 déc. 2026";
+    QTest::newRow("cycle 24") << period << "16/2/2026" << "24" << "" << "26/02/2026" << "16/02/2026"
+                              << "jeu. 26 nov. 2026";
+    QTest::newRow("LCC 45") << scan << "11/05/2026" << "45" << "11 SA + 1 j" << "08/03/2026" << "22/02/2026"
+                            << "mar. 8 déc. 2026";
+    QTest::newRow("LCC 60") << scan << "11/05/2026" << "60" << "12 SA + 2 j" << "28/02/2026" << "14/02/2026"
+                            << "sam. 28 nov. 2026";
+}
+
+void TestFrmGros::datingIsApplied()
+{
+    QFETCH(int, method);
+    QFETCH(QString, date);
+    QFETCH(QString, number);
+    QFETCH(QString, age);
+    QFETCH(QString, ddg);
+    QFETCH(QString, ddr);
+    QFETCH(QString, term);
+    using Input = FrmDatation::Input;
+    const bool byScan = method == int(FrmDatation::Method::Scan);
+
+    QString shownAge;
+    whenShown<FrmDatation>([&](FrmDatation *dialog) {
+        dialog->setMethod(FrmDatation::Method(method));
+        dialog->input(byScan ? Input::ScanDate : Input::LastPeriod)->setText(date);
+        dialog->input(byScan ? Input::Lcc : Input::Cycle)->setText(number);
+        shownAge = dialog->findChild<QLabel *>("lblDatationAge")->text();
+        QTest::mouseClick(dialog->findChild<QPushButton *>("cmdAppliquer"), Qt::LeftButton);
+    });
+    m_window->findChild<QPushButton *>("cmdDatation")->click();
+
+    QCOMPARE(shownAge, age);
+    QCOMPARE(field("txtDDG")->text(), ddg);
+    QCOMPARE(field("txtDDR")->text(), ddr);
+    QCOMPARE(labelText("lblTT"), term);
+    QCOMPARE(field("txtACC")->text(), QDate::fromString(ddg, "dd/MM/yyyy").addMonths(9).toString("dd/MM/yyyy"));
+    QVERIFY(labelText("lblMed0").startsWith("jusqu'au "));
+}
+
+void TestFrmGros::datingCancelledChangesNothing()
+{
+    typeInto(field("txtDDG"), "15/01/2009");
+    QTest::keyClick(field("txtDDG"), Qt::Key_Return);
+    whenShown<FrmDatation>([](FrmDatation *dialog) {
+        dialog->input(FrmDatation::Input::Cycle)->setText("35");
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    m_window->findChild<QPushButton *>("cmdDatation")->click();
+    QCOMPARE(field("txtDDG")->text(), QString("15/01/2009"));
+    QCOMPARE(field("txtDDR")->text(), QString("01/01/2009"));
+    QCOMPARE(labelText("lblTT"), QString("jeu. 15 oct. 2009"));
+}
+
+void TestFrmGros::datingRefusesBadInput()
+{
+    using Input = FrmDatation::Input;
+    ScriptedPrompt prompt;
+    FrmDatation dialog(prompt, "16/02/2026", "11/05/2026", m_window);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.input(Input::Cycle)->setText("50");
+    QVERIFY(dialog.findChild<QLabel *>("lblDatationDDG")->text().isEmpty());
+    QTest::mouseClick(dialog.findChild<QPushButton *>("cmdAppliquer"), Qt::LeftButton);
+    QCOMPARE(prompt.messages.size(), 1);
+    QVERIFY(prompt.messages.first().contains("cycle"));
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.dating());
+    QVERIFY(dialog.input(Input::Cycle)->hasFocus());
+
+    dialog.setMethod(FrmDatation::Method::Scan);
+    QVERIFY(!dialog.input(Input::Cycle)->isEnabled());
+    QTest::keyClicks(dialog.input(Input::Lcc), "45.5");
+    QCOMPARE(dialog.input(Input::Lcc)->text(), QString("45,5"));
+    QCOMPARE(dialog.findChild<QLabel *>("lblDatationAge")->text(), QString("11 SA + 1 j"));
+    dialog.input(Input::ScanDate)->setText("11/13/2026");
+    QTest::mouseClick(dialog.findChild<QPushButton *>("cmdAppliquer"), Qt::LeftButton);
+    QCOMPARE(prompt.messages.size(), 2);
+    QVERIFY(prompt.messages.last().contains("échographie"));
+    QVERIFY(dialog.input(Input::ScanDate)->hasFocus());
+    QVERIFY(!dialog.dating());
+}
+
+void TestFrmGros::datingDialogPicksDates()
+{
+    ScriptedPrompt prompt;
+    FrmDatation dialog(prompt, "16/02/2026", "11/05/2026", m_window);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit *ddr = dialog.input(FrmDatation::Input::LastPeriod);
+    ddr->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ddr, Qt::Key_Down, Qt::AltModifier);
+    auto *picker = dialog.findChild<Calendar *>("Calendrier");
+    QVERIFY(picker->isVisible());
+    QCOMPARE(picker->value(), QDate(2026, 2, 16));
+    QTest::keyClick(picker, Qt::Key_Right);
+    QTest::keyClick(picker, Qt::Key_Return);
+    QVERIFY(!picker->isVisible());
+    QCOMPARE(ddr->text(), QString("17/02/2026"));
+    QCOMPARE(dialog.findChild<QLabel *>("lblDatationDDG")->text(), QString("mar. 3 mars 2026"));
+    QVERIFY(dialog.isVisible());
 }
 
 QTEST_MAIN(TestFrmGros)
