@@ -2,7 +2,7 @@
 
 #include "controls/Calendar.h"
 #include "controls/VirtualKeyCode.h"
-#include "dialogs/UserPrompt.h"
+#include "dialogs/QtUserPrompt.h"
 #include "medical/MedNumberField.h"
 #include "pregnancy/DateField.h"
 #include "pregnancy/DateText.h"
@@ -42,9 +42,10 @@ QLabel *valueLabel(const QString &name, QWidget *parent)
 
 } // namespace
 
-FrmDatation::FrmDatation(UserPrompt &prompt, const QString &lastPeriod, const QString &scanDate, QWidget *parent)
+FrmDatation::FrmDatation(UserPrompt *prompt, const QString &lastPeriod, const QString &scanDate, QWidget *parent)
     : QDialog(parent)
-    , m_prompt(prompt)
+    , m_ownPrompt(prompt ? nullptr : std::make_unique<QtUserPrompt>(this))
+    , m_prompt(prompt ? prompt : m_ownPrompt.get())
 {
     setObjectName(QStringLiteral("frmDatation"));
     setWindowTitle(QStringLiteral("Datation de la grossesse"));
@@ -252,7 +253,7 @@ void FrmDatation::accept()
 {
     const PregnancyDating::Outcome outcome = PregnancyDating::evaluate(entry());
     if (!outcome.dating) {
-        m_prompt.message(outcome.message, UserPrompt::Icon::Warning);
+        m_prompt->message(outcome.message, UserPrompt::Icon::Warning);
         QLineEdit *bad = input(outcome.input);
         bad->setFocus(Qt::OtherFocusReason);
         bad->selectAll();

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class Calendar;
@@ -24,8 +25,9 @@ public:
     using Method = PregnancyDating::Method;
     using Input = PregnancyDating::Input;
 
-    // `lastPeriod` and `scanDate` are the dates offered at first.
-    FrmDatation(UserPrompt &prompt, const QString &lastPeriod, const QString &scanDate, QWidget *parent = nullptr);
+    // `lastPeriod` and `scanDate` are the dates offered at first. Without a
+    // prompt, messages are the dialog's own message boxes.
+    FrmDatation(UserPrompt *prompt, const QString &lastPeriod, const QString &scanDate, QWidget *parent = nullptr);
     ~FrmDatation() override;
 
     void setMethod(Method method);
@@ -46,7 +48,8 @@ private:
     void openPicker(Input input);
     void pickerChose();
 
-    UserPrompt &m_prompt;
+    std::unique_ptr<UserPrompt> m_ownPrompt;
+    UserPrompt *m_prompt = nullptr;
     QRadioButton *m_byPeriod = nullptr;
     QRadioButton *m_byScan = nullptr;
     std::array<QLineEdit *, 4> m_inputs{};

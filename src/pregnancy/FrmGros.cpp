@@ -341,9 +341,8 @@ QWidget *FrmGros::statusRow(Label status, const QString &statusName, Label weeks
 
 void FrmGros::openDating()
 {
-    QtUserPrompt prompt(this);
     const std::optional<QDate> ddr = m_form.date(Field::Ddr);
-    FrmDatation dialog(prompt, ddr ? DateText::shortForm(*ddr) : QString(),
+    FrmDatation dialog(nullptr, ddr ? DateText::shortForm(*ddr) : QString(),
                        DateText::shortForm(QDate::currentDate()), this);
     if (dialog.exec() != QDialog::Accepted || !dialog.dating())
         return;

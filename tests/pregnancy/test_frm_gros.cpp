@@ -456,7 +456,7 @@ void TestFrmGros::datingRefusesBadInput()
 {
     using Input = FrmDatation::Input;
     ScriptedPrompt prompt;
-    FrmDatation dialog(prompt, "16/02/2026", "11/05/2026", m_window);
+    FrmDatation dialog(&prompt, "16/02/2026", "11/05/2026", m_window);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -485,7 +485,7 @@ void TestFrmGros::datingRefusesBadInput()
 void TestFrmGros::datingDialogPicksDates()
 {
     ScriptedPrompt prompt;
-    FrmDatation dialog(prompt, "16/02/2026", "11/05/2026", m_window);
+    FrmDatation dialog(&prompt, "16/02/2026", "11/05/2026", m_window);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
