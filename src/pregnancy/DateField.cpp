@@ -27,7 +27,18 @@ QIcon DateField::calendarIcon()
     p.setPen(Qt::black);
     p.drawLine(4, 1, 4, 3);
     p.drawLine(11, 1, 11, 3);
-    return QIcon(pixmap);
+    p.end();
+    QIcon icon(pixmap);
+    // Greyed beside a disabled field, as the field's own text is.
+    QImage grey = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x) {
+            const QRgb c = grey.pixel(x, y);
+            const int v = 160 + qGray(c) * 95 / 255;
+            grey.setPixel(x, y, qRgba(v, v, v, qAlpha(c)));
+        }
+    icon.addPixmap(QPixmap::fromImage(grey), QIcon::Disabled);
+    return icon;
 }
 
 void DateField::selectWholeText()

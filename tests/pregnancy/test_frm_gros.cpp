@@ -471,6 +471,7 @@ void TestFrmGros::datingRefusesBadInput()
 
     dialog.setMethod(FrmDatation::Method::Scan);
     QVERIFY(!dialog.input(Input::Cycle)->isEnabled());
+    QVERIFY(!dialog.findChild<QToolButton *>("imaDatationDDR")->isEnabled());
     QTest::keyClicks(dialog.input(Input::Lcc), "45.5");
     QCOMPARE(dialog.input(Input::Lcc)->text(), QString("45,5"));
     QCOMPARE(dialog.findChild<QLabel *>("lblDatationAge")->text(), QString("11 SA + 1 j"));
