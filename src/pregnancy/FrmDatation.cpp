@@ -104,16 +104,16 @@ QWidget *FrmDatation::createMethods()
     struct Row
     {
         Input input;
+        const char *name;
         const char *caption;
-        const char *unit;
+        const char *unit; // none for a date
     };
     const Row rows[] = {
-        {Input::LastPeriod, "Date des dernières &règles :", nullptr},
-        {Input::Cycle, "Durée du c&ycle :", "jours"},
-        {Input::ScanDate, "Date de l'écho&graphie :", nullptr},
-        {Input::Lcc, "Longueur cranio-caudale (&LCC) :", "mm"},
+        {Input::LastPeriod, "txtDatationDDR", "Date des dernières &règles :", nullptr},
+        {Input::Cycle, "txtDatationCycle", "Durée du c&ycle :", "jours"},
+        {Input::ScanDate, "txtDatationEcho", "Date de l'écho&graphie :", nullptr},
+        {Input::Lcc, "txtDatationLCC", "Longueur cranio-caudale (&LCC) :", "mm"},
     };
-    const char *names[] = {"txtDatationDDR", "txtDatationCycle", "txtDatationEcho", "txtDatationLCC"};
 
     int line = 0;
     for (const Row &row : rows) {
@@ -125,19 +125,9 @@ QWidget *FrmDatation::createMethods()
         auto *field = new QWidget(area);
         auto *fieldLayout = new QHBoxLayout(field);
         fieldLayout->setContentsMargins(0, 0, 0, 0);
-        QLineEdit *edit = nullptr;
-        const QString name = QString::fromLatin1(names[at(row.input)]);
-        if (row.unit) {
-            edit = row.input == Input::Lcc ? new MedNumberField(name, true, field) : new QLineEdit(field);
-            edit->setObjectName(name);
-            edit->setAlignment(Qt::AlignRight);
-            edit->setMaxLength(8);
-            edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 16);
-            fieldLayout->addWidget(edit);
-            fieldLayout->addWidget(new QLabel(QString::fromUtf8(row.unit), field));
-        } else {
-            edit = dateInput(row.input, name, field);
-        }
+        const QString name = QString::fromLatin1(row.name);
+        QLineEdit *edit = row.unit ? numberInput(row.input, name, QString::fromUtf8(row.unit), field)
+                                   : dateInput(row.input, name, field);
         fieldLayout->addStretch(1);
         caption->setBuddy(edit);
         m_inputs[at(row.input)] = edit;
@@ -150,6 +140,19 @@ QWidget *FrmDatation::createMethods()
         setMethod(on ? Method::LastPeriod : Method::Scan);
     });
     return area;
+}
+
+QLineEdit *FrmDatation::numberInput(Input which, const QString &name, const QString &unit, QWidget *row)
+{
+    // A full stop typed into the length becomes the decimal comma.
+    QLineEdit *edit = which == Input::Lcc ? new MedNumberField(name, true, row) : new QLineEdit(row);
+    edit->setObjectName(name);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMaxLength(8);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 16);
+    row->layout()->addWidget(edit);
+    row->layout()->addWidget(new QLabel(unit, row));
+    return edit;
 }
 
 QLineEdit *FrmDatation::dateInput(Input which, const QString &name, QWidget *row)

@@ -42,7 +42,8 @@ public:
 private:
     QWidget *createMethods();
     QWidget *createResult();
-    QLineEdit *dateInput(Input input, const QString &text, QWidget *row);
+    QLineEdit *dateInput(Input input, const QString &name, QWidget *row);
+    QLineEdit *numberInput(Input input, const QString &name, const QString &unit, QWidget *row);
     PregnancyDating::Entry entry() const;
     void showPreview();
     void openPicker(Input input);
