@@ -2,11 +2,43 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QTimer>
 
 DateField::DateField(QWidget *parent)
     : QLineEdit(parent)
 {
+}
+
+QIcon DateField::calendarIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QColor(64, 64, 64));
+    p.setBrush(Qt::white);
+    p.drawRect(1, 2, 13, 12);
+    p.fillRect(2, 3, 12, 3, QColor(0, 128, 128));
+    p.setPen(QColor(96, 96, 96));
+    for (int y = 8; y <= 12; y += 2)
+        for (int x = 3; x <= 12; x += 3)
+            p.drawPoint(x, y);
+    p.setPen(Qt::black);
+    p.drawLine(4, 1, 4, 3);
+    p.drawLine(11, 1, 11, 3);
+    p.end();
+    QIcon icon(pixmap);
+    // Greyed beside a disabled field, as the field's own text is.
+    QImage grey = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x) {
+            const QRgb c = grey.pixel(x, y);
+            const int v = 160 + qGray(c) * 95 / 255;
+            grey.setPixel(x, y, qRgba(v, v, v, qAlpha(c)));
+        }
+    icon.addPixmap(QPixmap::fromImage(grey), QIcon::Disabled);
+    return icon;
 }
 
 void DateField::selectWholeText()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QLineEdit>
 
 // A single-line date field of the pregnancy window. It selects its whole text
@@ -10,6 +11,9 @@ class DateField : public QLineEdit
     Q_OBJECT
 public:
     explicit DateField(QWidget *parent = nullptr);
+
+    // The small desk calendar shown beside a date field to open its picker.
+    static QIcon calendarIcon();
 
 signals:
     // Alt+Down: the user asks for the pop-up calendar.

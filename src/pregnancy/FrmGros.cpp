@@ -11,6 +11,7 @@
 #include "controls/VirtualKeyCode.h"
 #include "pregnancy/DateField.h"
 #include "pregnancy/DateText.h"
+#include "pregnancy/FrmDatation.h"
 #include "pregnancy/Milestones.h"
 
 #include <QComboBox>
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -40,26 +42,6 @@ constexpr quint32 kTeal = 0x00808000;
 std::size_t at(auto e)
 {
     return static_cast<std::size_t>(e);
-}
-
-// A small desk calendar: the picture beside each date field.
-QIcon calendarIcon()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QColor(64, 64, 64));
-    p.setBrush(Qt::white);
-    p.drawRect(1, 2, 13, 12);
-    p.fillRect(2, 3, 12, 3, QColor(0, 128, 128));
-    p.setPen(QColor(96, 96, 96));
-    for (int y = 8; y <= 12; y += 2)
-        for (int x = 3; x <= 12; x += 3)
-            p.drawPoint(x, y);
-    p.setPen(Qt::black);
-    p.drawLine(4, 1, 4, 3);
-    p.drawLine(11, 1, 11, 3);
-    return QIcon(pixmap);
 }
 
 QLabel *wrappedText(const QString &text, QWidget *parent)
@@ -158,7 +140,7 @@ QWidget *FrmGros::dateRow(const QString &caption, const QString &name, Field fie
 
     auto *picture = new QToolButton(row);
     picture->setObjectName(QStringLiteral("ima") + name.mid(3));
-    picture->setIcon(calendarIcon());
+    picture->setIcon(DateField::calendarIcon());
     picture->setAutoRaise(true);
     picture->setFocusPolicy(Qt::NoFocus);
     picture->setAccessibleName(QStringLiteral("Calendrier"));
@@ -209,8 +191,17 @@ QWidget *FrmGros::createHeader()
     shape->setFrameShadow(QFrame::Raised);
     auto *grid = new QVBoxLayout(shape);
 
-    grid->addWidget(dateRow(QStringLiteral("Date présumée de début de grossesse:"), QStringLiteral("txtDDG"),
-                            Field::Ddg));
+    QWidget *ddgRow = dateRow(QStringLiteral("Date présumée de début de grossesse:"), QStringLiteral("txtDDG"),
+                              Field::Ddg);
+    auto *dating = new QPushButton(QStringLiteral("&Datation..."), ddgRow);
+    dating->setObjectName(QStringLiteral("cmdDatation"));
+    dating->setAccessibleName(QStringLiteral("Datation de la grossesse"));
+    dating->setToolTip(QStringLiteral("Dater la grossesse d'après les dernières règles ou l'échographie du 1er trimestre"));
+    dating->setAutoDefault(false);
+    connect(dating, &QPushButton::clicked, this, &FrmGros::openDating);
+    // After the field's calendar picture, before the trailing stretch.
+    static_cast<QHBoxLayout *>(ddgRow->layout())->insertWidget(3, dating);
+    grid->addWidget(ddgRow);
 
     auto *termRow = new QHBoxLayout;
     termRow->addWidget(new QLabel(QStringLiteral("Terme théorique:"), shape));
@@ -220,10 +211,13 @@ QWidget *FrmGros::createHeader()
     termRow->addWidget(term, 1);
     grid->addLayout(termRow);
 
-    QLabel *status = resultLabel(Label::Datation, QStringLiteral("lblDatation"));
-    status->setAlignment(Qt::AlignCenter);
-    status->setFont(bold(status->font()));
-    status->setStyleSheet(QStringLiteral("color: #000080;"));
+    QWidget *status = statusRow(Label::Datation, QStringLiteral("lblDatation"), Label::DatationSA,
+                                QStringLiteral("lblDatationSA"));
+    status->findChild<QLabel *>(QStringLiteral("lblDatation"))->setAlignment(Qt::AlignCenter);
+    for (QLabel *label : status->findChildren<QLabel *>()) {
+        label->setFont(bold(label->font()));
+        label->setStyleSheet(QStringLiteral("color: #000080;"));
+    }
     grid->addWidget(status);
     return shape;
 }
@@ -321,12 +315,38 @@ QWidget *FrmGros::createCalendarTab()
     QLabel *day = resultLabel(Label::CalendrierJour, QStringLiteral("lblCalendrier0"));
     day->setFont(bold(day->font()));
     side->addWidget(day);
-    QLabel *status = resultLabel(Label::CalendrierStatut, QStringLiteral("lblCalendrier1"));
-    status->setWordWrap(true);
+    QWidget *status = statusRow(Label::CalendrierStatut, QStringLiteral("lblCalendrier1"), Label::CalendrierSA,
+                                QStringLiteral("lblCalendrierSA"));
+    status->findChild<QLabel *>(QStringLiteral("lblCalendrier1"))->setWordWrap(true);
     side->addWidget(status);
     side->addStretch(1);
     layout->addLayout(side, 1);
     return page;
+}
+
+// A status line and, beside it, the same day in weeks of amenorrhoea.
+QWidget *FrmGros::statusRow(Label status, const QString &statusName, Label weeks, const QString &weeksName)
+{
+    auto *row = new QWidget(this);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(resultLabel(status, statusName), 1);
+    QLabel *sa = resultLabel(weeks, weeksName);
+    sa->setAlignment(Qt::AlignCenter);
+    sa->setMinimumWidth(sa->fontMetrics().horizontalAdvance(QStringLiteral("00 SA + 0 j")) + 16);
+    sa->setToolTip(QStringLiteral("Semaines d'aménorrhée révolues depuis la date des dernières règles"));
+    layout->addWidget(sa);
+    return row;
+}
+
+void FrmGros::openDating()
+{
+    const std::optional<QDate> ddr = m_form.date(Field::Ddr);
+    FrmDatation dialog(nullptr, ddr ? DateText::shortForm(*ddr) : QString(),
+                       DateText::shortForm(QDate::currentDate()), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.dating())
+        return;
+    m_form.applyDating(dialog.dating()->ddg, dialog.dating()->ddr);
 }
 
 DateField *FrmGros::fieldOf(Field field) const
@@ -362,7 +382,10 @@ void FrmGros::openPicker(Field field)
 
 void FrmGros::pickerChose()
 {
+    // A picked day is a confirmed one: its dependants follow at once, as
+    // after Enter in the field, rather than when the field is left.
     m_form.setText(m_pickerField, DateText::shortForm(m_picker->value()));
+    m_form.confirm(m_pickerField);
     fieldOf(m_pickerField)->setFocus(Qt::OtherFocusReason);
 }
 

@@ -73,6 +73,9 @@ private:
     void openPicker(Field field);
     void pickerChose();
     void pickerCancelled();
+    QWidget *statusRow(PregnancyForm::Label status, const QString &statusName, PregnancyForm::Label weeks,
+                       const QString &weeksName);
+    void openDating();
 
     void connectFicheCommands(QMenu *menu);
 
@@ -80,7 +83,7 @@ private:
     std::unique_ptr<FicheCommands> m_fiches;
     QTabWidget *m_tabs = nullptr;
     std::array<DateField *, 3> m_fields{};
-    std::array<QLabel *, 8> m_labels{};
+    std::array<QLabel *, PregnancyForm::kLabelCount> m_labels{};
     std::array<QAction *, 4> m_fiche{};
     std::array<QAction *, 2> m_aide{};
     Calendar *m_calendar = nullptr;

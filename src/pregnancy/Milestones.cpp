@@ -34,7 +34,7 @@ constexpr Step months(int n) { return Step{0, n}; }
 
 const std::array kDivers{
     Row{"Limite déclaration", Base::Given, days(97), {}, "", "", Pattern::Long},
-    Row{"Limite IVG", Base::Given, days(83), {}, "", "", Pattern::Long},
+    Row{"Limite IVG", Base::Given, days(97), {}, "", "", Pattern::Long},
     Row{"Exonération ticket modérateur (6e mois)", Base::Given, months(5), {}, "", "", Pattern::Long},
 };
 
@@ -51,15 +51,15 @@ const std::array kPrenatal{
 };
 
 const std::array kMedical{
-    Row{"Limite IVG par RU 486", Base::Given, days(49), {}, "jusqu'au ", "", Pattern::DayMonthYear},
+    Row{"Limite IVG par RU 486", Base::Given, days(62), {}, "jusqu'au ", "", Pattern::DayMonthYear},
     Row{"Echographie du 1er trimestre", Base::Given, days(77), {}, "à partir du ", "", Pattern::DayMonthYear},
     Row{"T21: dépistage combiné du 1er trim", Base::StartOfPregnancy, days(63), days(83), "du ", " au ",
         Pattern::DayMonthYear},
     Row{"T21: dépistage séquentiel intégré", Base::StartOfPregnancy, days(84), days(111), "du ", " au ",
         Pattern::DayMonthYear},
-    Row{"Amniocentèse", Base::Given, days(91), {}, "à partir du ", "", Pattern::DayMonthYear},
+    Row{"Amniocentèse", Base::Given, days(105), {}, "à partir du ", "", Pattern::DayMonthYear},
     Row{"Echographie du 2nd trimestre", Base::Given, days(147), {}, "à partir du ", "", Pattern::DayMonthYear},
-    Row{"Dépistage du diabète gestationnel", Base::Given, days(161), days(195), "entre le ", " et le ",
+    Row{"Dépistage du diabète gestationnel", Base::Given, days(168), days(202), "entre le ", " et le ",
         Pattern::DayMonthYear},
     Row{"AgHBs et numération plaquettaire", Base::Given, days(172), {}, "vers le ", "", Pattern::DayMonthYear},
     Row{"Echographie du 3è trimestre", Base::Given, days(217), {}, "à partir du ", "", Pattern::DayMonthYear},

@@ -71,6 +71,9 @@ void PregnancyForm::setText(Field field, const QString &text)
     f.text = text;
     f.modified = true;
     emit textChanged(field);
+    // The weeks of amenorrhoea follow the last period as it is typed.
+    if (field == Field::Ddr)
+        showAmenorrhoea();
 }
 
 bool PregnancyForm::isModified(Field field) const
@@ -126,12 +129,21 @@ void PregnancyForm::setCalendarDay(const QDate &day)
 {
     m_calendarDay = day;
     showCalendarStatus();
+    showAmenorrhoea();
 }
 
 void PregnancyForm::showCalendarStatus()
 {
     setLabel(Label::CalendrierJour, m_calendarDay.isValid() ? DateText::shortForm(m_calendarDay) : QString());
     setLabel(Label::CalendrierStatut, PregnancyStatus::actualiseDatation(date(Field::Ddg), m_calendarDay));
+}
+
+void PregnancyForm::showAmenorrhoea()
+{
+    const std::optional<QDate> ddr = date(Field::Ddr);
+    const std::optional<QDate> ddg = date(Field::Ddg);
+    setLabel(Label::DatationSA, PregnancyStatus::amenorrhoea(ddr, ddg, m_today()));
+    setLabel(Label::CalendrierSA, PregnancyStatus::amenorrhoea(ddr, ddg, m_calendarDay));
 }
 
 void PregnancyForm::actualiseDateGen()
@@ -154,6 +166,7 @@ void PregnancyForm::actualiseDateGen()
     setLabel(Label::Post0,
              actualiseDate(kPostnatalContexte, listIndex(kPostnatalContexte), term.value_or(QDate())));
     showCalendarStatus();
+    showAmenorrhoea();
 }
 
 QString PregnancyForm::actualiseDate(int contexte, int index, const QDate &dtrans)
@@ -189,13 +202,21 @@ void PregnancyForm::leave(Field field, bool pickerVisible)
         normaliseAndRecompute(field, *day);
 }
 
+void PregnancyForm::applyDating(const QDate &ddg, const QDate &ddr)
+{
+    if (!DateText::inRange(ddg) || !DateText::inRange(ddr))
+        return;
+    normaliseAndRecompute(Field::Ddg, ddg);
+    normaliseAndRecompute(Field::Ddr, ddr);
+}
+
 void PregnancyForm::clear()
 {
     setText(Field::Ddg, {});
     setText(Field::Ddr, {});
     setText(Field::Acc, {});
     for (Label label : {Label::TermeTheorique, Label::Datation, Label::Adm0, Label::Adm1, Label::Med0,
-                        Label::Post0, Label::CalendrierStatut})
+                        Label::Post0, Label::CalendrierStatut, Label::DatationSA, Label::CalendrierSA})
         setLabel(label, {});
 }
 

@@ -29,7 +29,11 @@ public:
         Post0,
         CalendrierJour,
         CalendrierStatut,
+        // Weeks of amenorrhoea beside the two status lines.
+        DatationSA,
+        CalendrierSA,
     };
+    static constexpr int kLabelCount = 10;
     Q_ENUM(Label)
     using Clock = std::function<QDate()>;
 
@@ -68,6 +72,11 @@ public:
     // the pop-up date picker is not what took the focus.
     void leave(Field field, bool pickerVisible);
 
+    // A dating found from the cycle or the scan: the start is written and
+    // everything recomputed, then the last period found replaces the default
+    // one and its landmark, as if both had been typed and confirmed.
+    void applyDating(const QDate &ddg, const QDate &ddr);
+
     // Empties the fields and every result except the calendar tab's day.
     void clear();
     // Shows stored dates: the start recomputes everything, then the stored
@@ -91,10 +100,11 @@ private:
     void normaliseAndRecompute(Field field, const QDate &date);
     void recomputeMilestone(int contexte);
     void showCalendarStatus();
+    void showAmenorrhoea();
 
     Clock m_today;
     std::array<DateField, 3> m_fields;
-    std::array<QString, 8> m_labels;
+    std::array<QString, kLabelCount> m_labels;
     std::array<int, 4> m_listIndex{};
     QDate m_calendarDay;
 };

@@ -44,4 +44,19 @@ QString actualiseDatation(const std::optional<QDate> &start, const QDate &day)
     return QStringLiteral("%1e SG     %2 mois %3 jour(s).").arg(e.week).arg(e.months).arg(e.days);
 }
 
+QString weeksOfAmenorrhoea(qint64 days)
+{
+    return QStringLiteral("%1 SA + %2 j").arg(days / 7).arg(days % 7);
+}
+
+QString amenorrhoea(const std::optional<QDate> &ddr, const std::optional<QDate> &start, const QDate &day)
+{
+    if (!ddr || !start || !DateText::inRange(*ddr) || !day.isValid() || day < *start || day < *ddr)
+        return {};
+    const std::optional<QDate> term = DateText::addMonths(*start, 9);
+    if (!term || day >= *term)
+        return {};
+    return weeksOfAmenorrhoea(ddr->daysTo(day));
+}
+
 } // namespace PregnancyStatus

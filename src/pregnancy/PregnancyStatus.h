@@ -28,4 +28,12 @@ Elapsed elapsed(const QDate &start, const QDate &day);
 // there is no valid start.
 QString actualiseDatation(const std::optional<QDate> &start, const QDate &day);
 
+// Completed weeks and days of amenorrhoea: "11 SA + 1 j" for 78 days.
+QString weeksOfAmenorrhoea(qint64 days);
+
+// The day in weeks of amenorrhoea counted from the last period `ddr`, shown
+// only while the pregnancy started on `start` is under way: empty before the
+// start or the last period, from the term on, and without either date.
+QString amenorrhoea(const std::optional<QDate> &ddr, const std::optional<QDate> &start, const QDate &day);
+
 } // namespace PregnancyStatus

@@ -1,6 +1,9 @@
 #include "pregnancy/FrmGros.h"
 
 #include "controls/Calendar.h"
+#include "dialogs/ModalDriver.h"
+#include "pregnancy/FrmDatation.h"
+#include "support/ScriptedPrompt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -37,6 +41,13 @@ private slots:
     void picturesOpenThePickerForTheirField_data();
     void picturesOpenThePickerForTheirField();
     void calendarTabShowsThePickedDay();
+    void weeksOfAmenorrhoeaFollowTheLastPeriod();
+    void datingButtonOpensTheDialog();
+    void datingIsApplied_data();
+    void datingIsApplied();
+    void datingCancelledChangesNothing();
+    void datingRefusesBadInput();
+    void datingDialogPicksDates();
 
 private:
     QLineEdit *field(const char *name) const { return m_window->findChild<QLineEdit *>(name); }
@@ -168,12 +179,12 @@ void TestFrmGros::enterInLastPeriodRecomputesItsLandmark()
 {
     typeInto(field("txtDDG"), "15/01/2009");
     QTest::keyClick(field("txtDDG"), Qt::Key_Return);
-    QCOMPARE(labelText("lblMed0"), QString("jusqu'au 19 févr. 2009"));
+    QCOMPARE(labelText("lblMed0"), QString("jusqu'au 04 mars 2009"));
     field("txtDDR")->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(field("txtDDR"), "5.1.9");
     QTest::keyClick(field("txtDDR"), Qt::Key_Enter);
     QCOMPARE(field("txtDDR")->text(), QString("05/01/2009"));
-    QCOMPARE(labelText("lblMed0"), QString("jusqu'au 23 févr. 2009"));
+    QCOMPARE(labelText("lblMed0"), QString("jusqu'au 08 mars 2009"));
     QCOMPARE(field("txtDDG")->text(), QString("15/01/2009"));
 }
 
@@ -212,7 +223,7 @@ void TestFrmGros::recordApi()
     QCOMPARE(m_window->dateText(Field::Ddr), QString("05/01/2009"));
     QCOMPARE(field("txtACC")->text(), QString("20/10/2009"));
     QCOMPARE(labelText("lblTT"), QString("jeu. 15 oct. 2009"));
-    QCOMPARE(labelText("lblMed0"), QString("jusqu'au 23 févr. 2009"));
+    QCOMPARE(labelText("lblMed0"), QString("jusqu'au 08 mars 2009"));
     QCOMPARE(labelText("lblPost0"), QString("jusqu'au lun. 28 déc. 2009"));
     QCOMPARE(m_window->date(Field::Ddg), std::optional<QDate>(QDate(2009, 1, 15)));
 
@@ -240,17 +251,14 @@ void TestFrmGros::altDownOpensThePickerUnderTheField()
     QCOMPARE(picker->pos(), ddg->mapTo(m_window, QPoint(0, ddg->height())));
     QVERIFY(ddg->text().isEmpty());
 
-    // Clicking a day fills the field and hands the focus back to it.
+    // Clicking a day fills the field, recomputes at once and hands the focus back.
     const QRect selected = picker->cellRect(picker->model().selectedCell());
     QTest::mouseClick(picker, Qt::LeftButton, {}, selected.center());
     QCOMPARE(ddg->text(), QDate::currentDate().toString("dd/MM/yyyy"));
     QVERIFY(ddg->hasFocus());
     QVERIFY(!picker->isVisible());
-    QVERIFY(labelText("lblTT").isEmpty());
-
-    // Leaving the field then recomputes.
-    field("txtDDR")->setFocus(Qt::TabFocusReason);
     QCOMPARE(labelText("lblDatation"), QString("Conception !"));
+    QCOMPARE(field("txtDDR")->text(), QDate::currentDate().addDays(-14).toString("dd/MM/yyyy"));
 }
 
 void TestFrmGros::pickerKeys()
@@ -273,8 +281,6 @@ void TestFrmGros::pickerKeys()
     QTest::keyClick(picker, Qt::Key_Return);
     QVERIFY(!picker->isVisible());
     QCOMPARE(ddg->text(), QString("22/01/2009"));
-    QCOMPARE(labelText("lblTT"), QString("jeu. 15 oct. 2009"));
-    QTest::keyClick(ddg, Qt::Key_Return);
     QCOMPARE(labelText("lblTT"), QString("jeu. 22 oct. 2009"));
     QCOMPARE(field("txtDDR")->text(), QString("08/01/2009"));
 }
@@ -285,9 +291,12 @@ void TestFrmGros::picturesOpenThePickerForTheirField_data()
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("pictureName");
     QTest::addColumn<QDate>("shown");
-    QTest::newRow("DDG") << 0 << "txtDDG" << "imaDDG" << QDate(2009, 1, 15);
-    QTest::newRow("DDR") << 1 << "txtDDR" << "imaDDR" << QDate(2009, 1, 1);
-    QTest::newRow("ACC") << 2 << "txtACC" << "imaACC" << QDate(2009, 10, 15);
+    QTest::addColumn<QString>("dependant");
+    QTest::addColumn<QString>("recomputed");
+    QTest::newRow("DDG") << 0 << "txtDDG" << "imaDDG" << QDate(2009, 1, 15) << "lblTT" << "dim. 15 nov. 2009";
+    QTest::newRow("DDR") << 1 << "txtDDR" << "imaDDR" << QDate(2009, 1, 1) << "lblMed0" << "jusqu'au 04 avr. 2009";
+    QTest::newRow("ACC") << 2 << "txtACC" << "imaACC" << QDate(2009, 10, 15) << "lblPost0"
+                         << "jusqu'au sam. 23 janv. 2010";
 }
 
 void TestFrmGros::picturesOpenThePickerForTheirField()
@@ -296,6 +305,8 @@ void TestFrmGros::picturesOpenThePickerForTheirField()
     QFETCH(QString, fieldName);
     QFETCH(QString, pictureName);
     QFETCH(QDate, shown);
+    QFETCH(QString, dependant);
+    QFETCH(QString, recomputed);
     typeInto(field("txtDDG"), "15/01/2009");
     QTest::keyClick(field("txtDDG"), Qt::Key_Return);
     m_window->findChild<QTabWidget *>("tabGros")->setCurrentIndex(tab);
@@ -312,6 +323,7 @@ void TestFrmGros::picturesOpenThePickerForTheirField()
     QTest::keyClick(picker, Qt::Key_PageDown);
     QTest::keyClick(picker, Qt::Key_Return);
     QCOMPARE(edit->text(), shown.addMonths(1).toString("dd/MM/yyyy"));
+    QCOMPARE(labelText(qPrintable(dependant)), recomputed);
     QVERIFY(edit->hasFocus());
 }
 
@@ -334,6 +346,162 @@ void TestFrmGros::calendarTabShowsThePickedDay()
     QTest::keyClick(calendar, Qt::Key_Left);
     QCOMPARE(labelText("lblCalendrier0"), QString("19/03/2009"));
     QCOMPARE(labelText("lblCalendrier1"), QString("10e SG     2 mois 5 jour(s)."));
+}
+
+void TestFrmGros::weeksOfAmenorrhoeaFollowTheLastPeriod()
+{
+    const QDate today = QDate::currentDate();
+    typeInto(field("txtDDG"), today.addDays(-10).toString("dd/MM/yyyy"));
+    QTest::keyClick(field("txtDDG"), Qt::Key_Return);
+    QCOMPARE(labelText("lblDatationSA"), QString("3 SA + 3 j"));
+    m_window->findChild<Calendar *>("calGros")->setValue(today.addDays(-5));
+    QCOMPARE(labelText("lblCalendrierSA"), QString("2 SA + 5 j"));
+
+    field("txtDDR")->setText(today.addDays(-30).toString("dd/MM/yyyy"));
+    QCOMPARE(labelText("lblDatationSA"), QString("4 SA + 2 j"));
+    QCOMPARE(labelText("lblCalendrierSA"), QString("3 SA + 4 j"));
+    field("txtDDR")->setText("30/02");
+    QVERIFY(labelText("lblDatationSA").isEmpty());
+    QVERIFY(labelText("lblCalendrierSA").isEmpty());
+}
+
+void TestFrmGros::datingButtonOpensTheDialog()
+{
+    auto *button = m_window->findChild<QPushButton *>("cmdDatation");
+    QCOMPARE(button->accessibleName(), QString("Datation de la grossesse"));
+    QVERIFY(button->focusPolicy() & Qt::TabFocus);
+    typeInto(field("txtDDG"), "15/01/2009");
+    QTest::keyClick(field("txtDDG"), Qt::Key_Return);
+
+    QString title;
+    QString offered;
+    whenShown<FrmDatation>([&](FrmDatation *dialog) {
+        title = dialog->windowTitle();
+        offered = dialog->input(FrmDatation::Input::LastPeriod)->text();
+        dialog->reject();
+    });
+    // The access key clicks the button after a short flash.
+    QTest::keyClick(field("txtDDG"), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(title, QString("Datation de la grossesse"));
+    QCOMPARE(offered, QString("01/01/2009"));
+}
+
+// The worked cases of both methods, through the window.
+void TestFrmGros::datingIsApplied_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("ddg");
+    QTest::addColumn<QString>("ddr");
+    QTest::addColumn<QString>("term");
+    const int period = int(FrmDatation::Method::LastPeriod);
+    const int scan = int(FrmDatation::Method::Scan);
+    QTest::newRow("cycle 35") << period << "16/02/2026" << "35" << "" << "09/03/2026" << "16/02/2026"
+                              << "mer. 9 déc. 2026";
+    QTest::newRow("cycle 24") << period << "16/2/2026" << "24" << "" << "26/02/2026" << "16/02/2026"
+                              << "jeu. 26 nov. 2026";
+    QTest::newRow("LCC 45") << scan << "11/05/2026" << "45" << "11 SA + 1 j" << "08/03/2026" << "22/02/2026"
+                            << "mar. 8 déc. 2026";
+    QTest::newRow("LCC 60") << scan << "11/05/2026" << "60" << "12 SA + 2 j" << "28/02/2026" << "14/02/2026"
+                            << "sam. 28 nov. 2026";
+}
+
+void TestFrmGros::datingIsApplied()
+{
+    QFETCH(int, method);
+    QFETCH(QString, date);
+    QFETCH(QString, number);
+    QFETCH(QString, age);
+    QFETCH(QString, ddg);
+    QFETCH(QString, ddr);
+    QFETCH(QString, term);
+    using Input = FrmDatation::Input;
+    const bool byScan = method == int(FrmDatation::Method::Scan);
+
+    QString shownAge;
+    whenShown<FrmDatation>([&](FrmDatation *dialog) {
+        dialog->setMethod(FrmDatation::Method(method));
+        dialog->input(byScan ? Input::ScanDate : Input::LastPeriod)->setText(date);
+        dialog->input(byScan ? Input::Lcc : Input::Cycle)->setText(number);
+        shownAge = dialog->findChild<QLabel *>("lblDatationAge")->text();
+        QTest::mouseClick(dialog->findChild<QPushButton *>("cmdAppliquer"), Qt::LeftButton);
+    });
+    m_window->findChild<QPushButton *>("cmdDatation")->click();
+
+    QCOMPARE(shownAge, age);
+    QCOMPARE(field("txtDDG")->text(), ddg);
+    QCOMPARE(field("txtDDR")->text(), ddr);
+    QCOMPARE(labelText("lblTT"), term);
+    QCOMPARE(field("txtACC")->text(), QDate::fromString(ddg, "dd/MM/yyyy").addMonths(9).toString("dd/MM/yyyy"));
+    QVERIFY(labelText("lblMed0").startsWith("jusqu'au "));
+}
+
+void TestFrmGros::datingCancelledChangesNothing()
+{
+    typeInto(field("txtDDG"), "15/01/2009");
+    QTest::keyClick(field("txtDDG"), Qt::Key_Return);
+    whenShown<FrmDatation>([](FrmDatation *dialog) {
+        dialog->input(FrmDatation::Input::Cycle)->setText("35");
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    m_window->findChild<QPushButton *>("cmdDatation")->click();
+    QCOMPARE(field("txtDDG")->text(), QString("15/01/2009"));
+    QCOMPARE(field("txtDDR")->text(), QString("01/01/2009"));
+    QCOMPARE(labelText("lblTT"), QString("jeu. 15 oct. 2009"));
+}
+
+void TestFrmGros::datingRefusesBadInput()
+{
+    using Input = FrmDatation::Input;
+    ScriptedPrompt prompt;
+    FrmDatation dialog(&prompt, "16/02/2026", "11/05/2026", m_window);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.input(Input::Cycle)->setText("50");
+    QVERIFY(dialog.findChild<QLabel *>("lblDatationDDG")->text().isEmpty());
+    QTest::mouseClick(dialog.findChild<QPushButton *>("cmdAppliquer"), Qt::LeftButton);
+    QCOMPARE(prompt.messages.size(), 1);
+    QVERIFY(prompt.messages.first().contains("cycle"));
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.dating());
+    QVERIFY(dialog.input(Input::Cycle)->hasFocus());
+
+    dialog.setMethod(FrmDatation::Method::Scan);
+    QVERIFY(!dialog.input(Input::Cycle)->isEnabled());
+    QVERIFY(!dialog.findChild<QToolButton *>("imaDatationDDR")->isEnabled());
+    QTest::keyClicks(dialog.input(Input::Lcc), "45.5");
+    QCOMPARE(dialog.input(Input::Lcc)->text(), QString("45,5"));
+    QCOMPARE(dialog.findChild<QLabel *>("lblDatationAge")->text(), QString("11 SA + 1 j"));
+    dialog.input(Input::ScanDate)->setText("11/13/2026");
+    QTest::mouseClick(dialog.findChild<QPushButton *>("cmdAppliquer"), Qt::LeftButton);
+    QCOMPARE(prompt.messages.size(), 2);
+    QVERIFY(prompt.messages.last().contains("échographie"));
+    QVERIFY(dialog.input(Input::ScanDate)->hasFocus());
+    QVERIFY(!dialog.dating());
+}
+
+void TestFrmGros::datingDialogPicksDates()
+{
+    ScriptedPrompt prompt;
+    FrmDatation dialog(&prompt, "16/02/2026", "11/05/2026", m_window);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit *ddr = dialog.input(FrmDatation::Input::LastPeriod);
+    ddr->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ddr, Qt::Key_Down, Qt::AltModifier);
+    auto *picker = dialog.findChild<Calendar *>("Calendrier");
+    QVERIFY(picker->isVisible());
+    QCOMPARE(picker->value(), QDate(2026, 2, 16));
+    QTest::keyClick(picker, Qt::Key_Right);
+    QTest::keyClick(picker, Qt::Key_Return);
+    QVERIFY(!picker->isVisible());
+    QCOMPARE(ddr->text(), QString("17/02/2026"));
+    QCOMPARE(dialog.findChild<QLabel *>("lblDatationDDG")->text(), QString("mar. 3 mars 2026"));
+    QVERIFY(dialog.isVisible());
 }
 
 QTEST_MAIN(TestFrmGros)

@@ -84,7 +84,7 @@ void TestMilestones::everyRow_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("expected");
 
-    const char *divers[] = {"mer. 22 avr. 2009", "mer. 8 avr. 2009", "lun. 15 juin 2009"};
+    const char *divers[] = {"mer. 22 avr. 2009", "mer. 22 avr. 2009", "lun. 15 juin 2009"};
     for (int i = 0; i < 3; ++i)
         QTest::addRow("0/%d", i) << 0 << i << QString::fromUtf8(divers[i]);
 
@@ -94,13 +94,13 @@ void TestMilestones::everyRow_data()
     for (int i = 0; i < 9; ++i)
         QTest::addRow("1/%d", i) << 1 << i << QString::fromUtf8(prenatal[i]);
 
-    const char *medical[] = {"jusqu'au 19 févr. 2009",
+    const char *medical[] = {"jusqu'au 04 mars 2009",
                              "à partir du 19 mars 2009",
                              "du 19 mars 2009 au 08 avr. 2009",
                              "du 09 avr. 2009 au 06 mai 2009",
-                             "à partir du 02 avr. 2009",
+                             "à partir du 16 avr. 2009",
                              "à partir du 28 mai 2009",
-                             "entre le 11 juin 2009 et le 15 juil. 2009",
+                             "entre le 18 juin 2009 et le 22 juil. 2009",
                              "vers le 22 juin 2009",
                              "à partir du 06 août 2009"};
     for (int i = 0; i < 9; ++i)
@@ -127,13 +127,13 @@ void TestMilestones::landmarksFollowTheLastPeriod_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("RU 486") << 0 << "jusqu'au 23 févr. 2009";
+    QTest::newRow("RU 486") << 0 << "jusqu'au 08 mars 2009";
     QTest::newRow("echo 1") << 1 << "à partir du 23 mars 2009";
     QTest::newRow("T21 combiné") << 2 << "du 19 mars 2009 au 08 avr. 2009";
     QTest::newRow("T21 séquentiel") << 3 << "du 09 avr. 2009 au 06 mai 2009";
-    QTest::newRow("amniocentèse") << 4 << "à partir du 06 avr. 2009";
+    QTest::newRow("amniocentèse") << 4 << "à partir du 20 avr. 2009";
     QTest::newRow("echo 2") << 5 << "à partir du 01 juin 2009";
-    QTest::newRow("diabète") << 6 << "entre le 15 juin 2009 et le 19 juil. 2009";
+    QTest::newRow("diabète") << 6 << "entre le 22 juin 2009 et le 26 juil. 2009";
     QTest::newRow("AgHBs") << 7 << "vers le 26 juin 2009";
     QTest::newRow("echo 3") << 8 << "à partir du 10 août 2009";
 }

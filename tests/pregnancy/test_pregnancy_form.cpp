@@ -34,6 +34,8 @@ private slots:
     void listChoice();
     void listChoiceWithoutBaseKeepsTheResult();
     void calendarDay();
+    void amenorrhoeaFollowsTheLastPeriod();
+    void datingIsAppliedAsTyped();
     void clearEmptiesFieldsAndResults();
     void loadKeepsStoredDates();
 };
@@ -45,15 +47,16 @@ void TestPregnancyForm::startDateDerivesEverything_data()
     QTest::addColumn<QString>("acc");
     QTest::addColumn<QString>("ddr");
     QTest::addColumn<QString>("datation");
+    QTest::addColumn<QString>("amenorrhoea");
 
     QTest::newRow("15/01/2009") << "15/01/2009" << "jeu. 15 oct. 2009" << "15/10/2009" << "01/01/2009"
-                                << "10e SG     2 mois 6 jour(s).";
+                                << "10e SG     2 mois 6 jour(s)." << "11 SA + 1 j";
     QTest::newRow("month-end term") << "31/05/2009" << "dim. 28 févr. 2010" << "28/02/2010" << "17/05/2009"
-                                    << "Grossesse pas encore débutée !";
+                                    << "Grossesse pas encore débutée !" << "";
     QTest::newRow("DDR across a year") << "10/01/2009" << "sam. 10 oct. 2009" << "10/10/2009" << "27/12/2008"
-                                       << "10e SG     2 mois 11 jour(s).";
+                                       << "10e SG     2 mois 11 jour(s)." << "11 SA + 6 j";
     QTest::newRow("conceived today") << "20/03/2009" << "dim. 20 déc. 2009" << "20/12/2009" << "06/03/2009"
-                                     << "Conception !";
+                                     << "Conception !" << "2 SA + 0 j";
 }
 
 void TestPregnancyForm::startDateDerivesEverything()
@@ -63,6 +66,7 @@ void TestPregnancyForm::startDateDerivesEverything()
     QFETCH(QString, acc);
     QFETCH(QString, ddr);
     QFETCH(QString, datation);
+    QFETCH(QString, amenorrhoea);
 
     PregnancyForm form(fixedToday());
     form.setText(Field::Ddg, ddg);
@@ -74,6 +78,7 @@ void TestPregnancyForm::startDateDerivesEverything()
     QCOMPARE(form.text(Field::Acc), acc);
     QCOMPARE(form.text(Field::Ddr), ddr);
     QCOMPARE(form.label(Label::Datation), datation);
+    QCOMPARE(form.label(Label::DatationSA), amenorrhoea);
     QVERIFY(!form.isModified(Field::Ddg));
     QVERIFY(!form.isModified(Field::Ddr));
     QVERIFY(!form.isModified(Field::Acc));
@@ -131,7 +136,7 @@ void TestPregnancyForm::enterAlwaysRecomputes()
     form.confirm(Field::Ddg);
 
     QCOMPARE(form.text(Field::Ddr), QString("01/01/2009"));
-    QCOMPARE(form.label(Label::Med0), QString("jusqu'au 19 févr. 2009"));
+    QCOMPARE(form.label(Label::Med0), QString("jusqu'au 04 mars 2009"));
 }
 
 void TestPregnancyForm::pickerKeepsTheFieldAsTyped()
@@ -173,11 +178,12 @@ void TestPregnancyForm::newLastPeriodChangesOnlyTheMedicalLandmark()
     form.leave(Field::Ddr, false);
 
     QCOMPARE(form.text(Field::Ddr), QString("05/01/2009"));
-    QCOMPARE(form.label(Label::Med0), QString("jusqu'au 23 févr. 2009"));
+    QCOMPARE(form.label(Label::Med0), QString("jusqu'au 08 mars 2009"));
     QCOMPARE(form.text(Field::Ddg), QString("15/01/2009"));
     QCOMPARE(form.label(Label::TermeTheorique), QString("jeu. 15 oct. 2009"));
-    QCOMPARE(labels.count(), 1);
-    QCOMPARE(labels.first().first().value<Label>(), Label::Med0);
+    QCOMPARE(labels.count(), 2);
+    QCOMPARE(labels.at(0).first().value<Label>(), Label::DatationSA);
+    QCOMPARE(labels.at(1).first().value<Label>(), Label::Med0);
     QVERIFY(!form.isModified(Field::Ddr));
 }
 
@@ -221,7 +227,7 @@ void TestPregnancyForm::listChoice_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("label");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Limite IVG") << 0 << 1 << int(Label::Adm0) << "mer. 8 avr. 2009";
+    QTest::newRow("Limite IVG") << 0 << 1 << int(Label::Adm0) << "mer. 22 avr. 2009";
     QTest::newRow("multiple + patho") << 1 << 7 << int(Label::Adm1) << "jeu. 16 avr. 2009";
     QTest::newRow("T21") << 2 << 2 << int(Label::Med0) << "du 19 mars 2009 au 08 avr. 2009";
     QTest::newRow("repos postnatal") << 3 << 4 << int(Label::Post0) << "jusqu'au mer. 25 nov. 2009";
@@ -254,7 +260,7 @@ void TestPregnancyForm::listChoiceWithoutBaseKeepsTheResult()
     form.confirm(Field::Ddg);
     form.setText(Field::Ddr, "");
     form.chooseListItem(2, 4);
-    QCOMPARE(form.label(Label::Med0), QString("jusqu'au 19 févr. 2009"));
+    QCOMPARE(form.label(Label::Med0), QString("jusqu'au 04 mars 2009"));
 
     PregnancyForm empty(fixedToday());
     QSignalSpy labels(&empty, &PregnancyForm::labelChanged);
@@ -282,6 +288,55 @@ void TestPregnancyForm::calendarDay()
     QCOMPARE(form.label(Label::CalendrierStatut), QString());
 }
 
+void TestPregnancyForm::amenorrhoeaFollowsTheLastPeriod()
+{
+    PregnancyForm form(fixedToday());
+    form.setCalendarDay(QDate(2009, 2, 1));
+    form.setText(Field::Ddg, "15/01/2009");
+    form.confirm(Field::Ddg);
+    QCOMPARE(form.label(Label::CalendrierSA), QString("4 SA + 3 j"));
+
+    form.setText(Field::Ddr, "05/01/2009");
+    QCOMPARE(form.label(Label::DatationSA), QString("10 SA + 4 j"));
+    QCOMPARE(form.label(Label::CalendrierSA), QString("3 SA + 6 j"));
+    form.setText(Field::Ddr, "05/01/20");
+    QCOMPARE(form.label(Label::DatationSA), QString());
+    form.setText(Field::Ddr, "xx");
+    QCOMPARE(form.label(Label::CalendrierSA), QString());
+    form.setText(Field::Ddr, "01/01/2009");
+    form.setCalendarDay(QDate(2009, 10, 15));
+    QCOMPARE(form.label(Label::CalendrierSA), QString());
+    QCOMPARE(form.label(Label::DatationSA), QString("11 SA + 1 j"));
+}
+
+// The worked cases of both methods, as the dialog hands them over.
+void TestPregnancyForm::datingIsAppliedAsTyped()
+{
+    PregnancyForm form(fixedToday());
+    form.setText(Field::Ddg, "15/01/2009");
+    form.confirm(Field::Ddg);
+    form.setText(Field::Acc, "20/10/2009");
+    form.confirm(Field::Acc);
+
+    form.applyDating(QDate(2026, 3, 9), QDate(2026, 2, 16));
+    QCOMPARE(form.text(Field::Ddg), QString("09/03/2026"));
+    QCOMPARE(form.label(Label::TermeTheorique), QString("mer. 9 déc. 2026"));
+    QCOMPARE(form.text(Field::Acc), QString("09/12/2026"));
+    QCOMPARE(form.text(Field::Ddr), QString("16/02/2026"));
+    QCOMPARE(form.label(Label::Med0), QString("jusqu'au 19 avr. 2026"));
+    for (Field f : {Field::Ddg, Field::Ddr, Field::Acc})
+        QVERIFY(!form.isModified(f));
+
+    form.applyDating(QDate(2026, 3, 8), QDate(2026, 2, 22));
+    QCOMPARE(form.label(Label::TermeTheorique), QString("mar. 8 déc. 2026"));
+    QCOMPARE(form.text(Field::Ddr), QString("22/02/2026"));
+    QCOMPARE(form.label(Label::Med0), QString("jusqu'au 25 avr. 2026"));
+
+    QSignalSpy texts(&form, &PregnancyForm::textChanged);
+    form.applyDating(QDate(), QDate(2026, 2, 22));
+    QCOMPARE(texts.count(), 0);
+}
+
 void TestPregnancyForm::clearEmptiesFieldsAndResults()
 {
     PregnancyForm form(fixedToday());
@@ -292,7 +347,7 @@ void TestPregnancyForm::clearEmptiesFieldsAndResults()
     for (Field f : {Field::Ddg, Field::Ddr, Field::Acc})
         QVERIFY(form.text(f).isEmpty());
     for (Label l : {Label::TermeTheorique, Label::Datation, Label::Adm0, Label::Adm1, Label::Med0, Label::Post0,
-                    Label::CalendrierStatut})
+                    Label::CalendrierStatut, Label::DatationSA, Label::CalendrierSA})
         QVERIFY2(form.label(l).isEmpty(), qPrintable(form.label(l)));
     QCOMPARE(form.label(Label::CalendrierJour), QString("20/03/2009"));
 }
@@ -305,7 +360,7 @@ void TestPregnancyForm::loadKeepsStoredDates()
     QCOMPARE(form.text(Field::Ddr), QString("05/01/2009"));
     QCOMPARE(form.text(Field::Acc), QString("20/10/2009"));
     QCOMPARE(form.label(Label::TermeTheorique), QString("jeu. 15 oct. 2009"));
-    QCOMPARE(form.label(Label::Med0), QString("jusqu'au 23 févr. 2009"));
+    QCOMPARE(form.label(Label::Med0), QString("jusqu'au 08 mars 2009"));
     QCOMPARE(form.label(Label::Post0), QString("jusqu'au lun. 28 déc. 2009"));
     QVERIFY(!form.isModified(Field::Ddr));
     QVERIFY(!form.isModified(Field::Acc));
