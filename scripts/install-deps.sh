@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages needed to build, run and test Tarvolix.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkgconf qt6-base-dev qt6-translations-l10n
-          libsqlcipher-dev fonts-liberation2)
+          libsqlcipher-dev libssl-dev fonts-liberation2)
 if [ "${1:-}" = "--tests" ]; then
   packages+=(xvfb xdotool xclip poppler-utils clang libclang-rt-14-dev)
   # The installation test validates the desktop entries and the AppStream metainfo.

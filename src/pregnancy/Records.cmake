@@ -4,6 +4,11 @@ find_package(PkgConfig REQUIRED)
 # GLOBAL: the libraries that link it are defined in the top directory.
 pkg_check_modules(SQLCIPHER REQUIRED IMPORTED_TARGET GLOBAL sqlcipher)
 target_link_libraries(tarvolix_core PUBLIC PkgConfig::SQLCIPHER)
+# The key derivation and the random salts come from libcrypto, which SQLCipher
+# itself is built on.
+find_package(OpenSSL 3 REQUIRED COMPONENTS Crypto)
+set_target_properties(OpenSSL::Crypto PROPERTIES IMPORTED_GLOBAL TRUE)
+target_link_libraries(tarvolix_core PUBLIC OpenSSL::Crypto)
 
 target_sources(tarvolix_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SqlCipherDatabase.h ${CMAKE_CURRENT_LIST_DIR}/SqlCipherDatabase.cpp
