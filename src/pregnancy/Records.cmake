@@ -49,4 +49,9 @@ install(CODE "
   set(fiches \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/Fiches.gro\")
   get_filename_component(fiches_dir \"\${fiches}\" DIRECTORY)
   file(MAKE_DIRECTORY \"\${fiches_dir}\")
-  execute_process(COMMAND \"$<TARGET_FILE:tarvolix_make_fiches>\" \"\${fiches}\" COMMAND_ERROR_IS_FATAL ANY)")
+  execute_process(COMMAND \"$<TARGET_FILE:tarvolix_make_fiches>\" \"\${fiches}\" COMMAND_ERROR_IS_FATAL ANY)
+  # Under /usr the program never writes this file: every user copies it, empty, to
+  # a file of their own. Elsewhere it is the record file itself, for its owner only.
+  if(\"\${CMAKE_INSTALL_PREFIX}\" MATCHES \"^/usr(/|\$)\")
+    file(CHMOD \"\${fiches}\" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  endif()")

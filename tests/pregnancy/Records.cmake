@@ -7,3 +7,4 @@ tarvolix_test(test_fiche_commands SOURCES test_fiche_commands.cpp FakeFicheView.
   RecordTestFiles.h)
 tarvolix_test(test_record_file_location SOURCES test_record_file_location.cpp RecordTestFiles.h)
 tarvolix_test(test_frm_fiches SOURCES test_frm_fiches.cpp FakeFicheView.h ScriptedFichePrompt.h UI)
+tarvolix_test(test_frm_gros_fiches SOURCES test_frm_gros_fiches.cpp ScriptedFichePrompt.h RecordTestFiles.h UI)
