@@ -2,12 +2,15 @@
 # Installs the Debian 12 packages needed to build, run and test Tarvolix.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkgconf qt6-base-dev qt6-translations-l10n
-          libsqlcipher-dev libssl-dev fonts-liberation2)
+          libsqlcipher-dev fonts-liberation2)
 if [ "${1:-}" = "--tests" ]; then
   packages+=(xvfb xdotool xclip poppler-utils clang libclang-rt-14-dev)
   # The installation test validates the desktop entries and the AppStream metainfo.
   packages+=(desktop-file-utils appstream)
 fi
+# The key derivation of the record store includes OpenSSL's headers, which
+# libsqlcipher-dev does not pull in.
+packages+=(libssl-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
