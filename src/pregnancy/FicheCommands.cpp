@@ -85,7 +85,7 @@ QString FicheCommands::passwordTitle()
     return QStringLiteral("Fiches Grossesse");
 }
 
-bool FicheCommands::askPassword(FicheBoxes boxes, const QString &question)
+bool FicheCommands::askPassword(FicheBoxes boxes, const QString &question, const QString &wrongTail)
 {
     QString typed = boxes.password.input(question, QString());
     if (typed.isEmpty())
@@ -94,7 +94,7 @@ bool FicheCommands::askPassword(FicheBoxes boxes, const QString &question)
     const RecordStoreStatus status = m_store.unlock(password);
     SqlCipherKey::wipe(password);
     if (status == RecordStoreStatus::Locked)
-        boxes.prompt.message(QStringLiteral("Mot de passe incorrect."));
+        boxes.prompt.message(QStringLiteral("Mot de passe incorrect.") + wrongTail);
     else if (status != RecordStoreStatus::Ok)
         boxes.prompt.message(dataFileMessage());
     return status == RecordStoreStatus::Ok;
@@ -222,7 +222,8 @@ void FicheCommands::changePassword(FicheBoxes boxes)
     }
     // Whoever changes the password must know it, even once the file is open.
     if (status == RecordStoreStatus::Locked || m_store.isProtected()) {
-        if (!askPassword(boxes, QStringLiteral("Saisissez le mot de passe actuel des fiches.")))
+        if (!askPassword(boxes, QStringLiteral("Saisissez le mot de passe actuel des fiches."),
+                         LineBreak + QStringLiteral("Mot de passe inchangé.")))
             return;
         const QString removeQuestion =
             QStringLiteral("Supprimer le mot de passe des fiches ?") + LineBreak

@@ -69,7 +69,7 @@ public:
 private:
     void setState(const QString &caption, bool ficheOuverte);
     bool unlock(FicheBoxes boxes);
-    bool askPassword(FicheBoxes boxes, const QString &question);
+    bool askPassword(FicheBoxes boxes, const QString &question, const QString &wrongTail = QString());
     void rekey(FicheBoxes boxes, QString password, const QString &done);
 
     PregnancyRecordStore m_store;
