@@ -439,6 +439,7 @@ FrmGros::~FrmGros() = default;
 void FrmGros::setRecordFile(const QString &path)
 {
     m_fiches = std::make_unique<FicheCommands>(path, *this);
+    showFicheState(m_fiches->caption(), m_fiches->ficheOuverte());
 }
 
 void FrmGros::setPrompt(UserPrompt *prompt)
