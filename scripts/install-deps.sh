@@ -12,6 +12,9 @@ if [ "${1:-}" = "--tests" ]; then
   # cpack's DEB generator reads the binaries' dependencies with file(1).
   packages+=(file)
 fi
+# The key derivation of the record store includes OpenSSL's headers, which
+# libsqlcipher-dev does not pull in.
+packages+=(libssl-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

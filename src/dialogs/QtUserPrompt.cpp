@@ -3,6 +3,7 @@
 #include "app/AppInfo.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 QtUserPrompt::QtUserPrompt(QWidget *owner, QString title)
@@ -27,13 +28,29 @@ void QtUserPrompt::message(const QString &text, Icon icon)
 UserPrompt::Answer QtUserPrompt::question(const QString &text)
 {
     QMessageBox box(QMessageBox::Question, m_title, text, QMessageBox::Yes | QMessageBox::No, m_owner);
+    // The program's questions ask before something that cannot be undone.
+    box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 QString QtUserPrompt::input(const QString &prompt, const QString &defaultAnswer)
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(m_owner, m_title, prompt, QLineEdit::Normal,
-                                                 defaultAnswer, &ok);
-    return ok ? answer : QString();
+    QInputDialog dialog(m_owner);
+    dialog.setWindowTitle(m_title);
+    dialog.setLabelText(prompt);
+    dialog.setTextEchoMode(m_masked ? QLineEdit::Password : QLineEdit::Normal);
+    dialog.setTextValue(defaultAnswer);
+    if (m_maxLength > 0) {
+        if (auto *edit = dialog.findChild<QLineEdit *>())
+            edit->setMaxLength(m_maxLength);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    QString answer = dialog.textValue();
+    if (m_masked) {
+        // The caller then holds the only copy of the password, which it can wipe.
+        if (auto *edit = dialog.findChild<QLineEdit *>())
+            edit->clear();
+    }
+    return answer;
 }

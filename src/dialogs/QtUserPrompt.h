@@ -13,7 +13,14 @@ public:
     Answer question(const QString &text) override;
     QString input(const QString &prompt, const QString &defaultAnswer) override;
 
+    // The input box shows dots for what is typed (a password).
+    void setMasked(bool masked) { m_masked = masked; }
+    // The input box takes at most this many UTF-16 units as they are typed or pasted.
+    void setMaxLength(int length) { m_maxLength = length; }
+
 private:
     QWidget *m_owner;
     QString m_title;
+    bool m_masked = false;
+    int m_maxLength = 0;
 };

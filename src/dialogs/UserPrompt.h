@@ -14,7 +14,7 @@ public:
 
     // A message box with an OK button, titled with the application's title.
     virtual void message(const QString &text, Icon icon = Icon::None) = 0;
-    // A Yes/No question; returns Answer::Yes or Answer::No.
+    // A Yes/No question, No being the default; returns Answer::Yes or Answer::No.
     virtual Answer question(const QString &text) = 0;
     // The input box: an empty text when the user cancels.
     virtual QString input(const QString &prompt, const QString &defaultAnswer) = 0;

@@ -4,8 +4,11 @@
 #include "pregnancy/FicheIdentifier.h"
 #include "pregnancy/FichePicker.h"
 #include "pregnancy/FicheView.h"
+#include "pregnancy/SqlCipherKey.h"
 
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +32,33 @@ QString invalidDateLines(const FicheDates &dates)
     return lines.join(LineBreak);
 }
 
+QString dataFileMessage()
+{
+    return QStringLiteral("Le fichier de données (Fiches.gro) n'a pas pu être ouvert.") + LineBreak
+           + QStringLiteral("Eventuellement, réinstallez l'application.");
+}
+
+QString passwordUnchanged(const QString &why)
+{
+    return why + LineBreak + QStringLiteral("Mot de passe inchangé.");
+}
+
+// The bytes a password is keyed from, however its accents were typed; the text
+// typed is wiped on the way.
+QByteArray passwordBytes(QString &typed)
+{
+    QString composed = typed.normalized(QString::NormalizationForm_C);
+    SqlCipherKey::wipe(typed);
+    QByteArray bytes = composed.toUtf8();
+    SqlCipherKey::wipe(composed);
+    return bytes;
+}
+
+qsizetype characterCount(const QString &text)
+{
+    return text.size() - std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); });
+}
+
 QString saveFailure(RecordStoreStatus status, const QString &name)
 {
     if (status == RecordStoreStatus::Duplicate)
@@ -40,14 +70,43 @@ QString saveFailure(RecordStoreStatus status, const QString &name)
 
 } // namespace
 
-FicheCommands::FicheCommands(QString recordFile, FicheView &view, QByteArray passphrase)
-    : m_store(std::move(recordFile), std::move(passphrase)), m_view(view), m_caption(noRecordCaption())
+FicheCommands::FicheCommands(QString recordFile, FicheView &view)
+    : m_store(std::move(recordFile)), m_view(view), m_caption(noRecordCaption())
 {
 }
 
 QString FicheCommands::saveTitle()
 {
     return QStringLiteral("Enregistrer une fiche");
+}
+
+QString FicheCommands::passwordTitle()
+{
+    return QStringLiteral("Fiches Grossesse");
+}
+
+bool FicheCommands::askPassword(FicheBoxes boxes, const QString &question, const QString &wrongTail)
+{
+    QString typed = boxes.password.input(question, QString());
+    if (typed.isEmpty())
+        return false;
+    QByteArray password = passwordBytes(typed);
+    const RecordStoreStatus status = m_store.unlock(password);
+    SqlCipherKey::wipe(password);
+    if (status == RecordStoreStatus::Locked)
+        boxes.prompt.message(QStringLiteral("Mot de passe incorrect.") + wrongTail);
+    else if (status != RecordStoreStatus::Ok)
+        boxes.prompt.message(dataFileMessage());
+    return status == RecordStoreStatus::Ok;
+}
+
+// False when the command is to end: the password was wrong, or not given.
+bool FicheCommands::unlock(FicheBoxes boxes)
+{
+    // Other failures are the command's own to report.
+    if (m_store.check() != RecordStoreStatus::Locked)
+        return true;
+    return askPassword(boxes, QStringLiteral("Saisissez le mot de passe des fiches."));
 }
 
 void FicheCommands::setState(const QString &caption, bool ficheOuverte)
@@ -68,16 +127,17 @@ void FicheCommands::newFiche()
     setState(noRecordCaption(), false);
 }
 
-void FicheCommands::openFiche(UserPrompt &prompt, FichePicker &picker)
+void FicheCommands::openFiche(FicheBoxes boxes, FichePicker &picker)
 {
+    if (!unlock(boxes))
+        return;
     QStringList names;
     if (m_store.names(names) != RecordStoreStatus::Ok) {
-        prompt.message(QStringLiteral("Le fichier de données (Fiches.gro) n'a pas pu être ouvert.") + LineBreak
-                       + QStringLiteral("Eventuellement, réinstallez l'application."));
+        boxes.prompt.message(dataFileMessage());
         return;
     }
     if (names.isEmpty()) {
-        prompt.message(QStringLiteral("Le fichier de données est vide."));
+        boxes.prompt.message(QStringLiteral("Le fichier de données est vide."));
         return;
     }
     picker.pick(names, [this](const QString &name, UserPrompt &listPrompt) { return openChosen(name, listPrompt); });
@@ -95,24 +155,35 @@ bool FicheCommands::openChosen(const QString &name, UserPrompt &prompt)
     return true;
 }
 
-void FicheCommands::saveFiche(const FicheDates &dates, UserPrompt &prompt, UserPrompt &identifierBox)
+void FicheCommands::saveFiche(const FicheDates &dates, FicheBoxes boxes)
 {
+    UserPrompt &prompt = boxes.prompt;
     if (const QString lines = invalidDateLines(dates); !lines.isEmpty()) {
         prompt.message(lines + LineBreak + QStringLiteral("Corrigez et réessayez."));
         return;
     }
-    QString name = identifierBox.input(
-        QStringLiteral("Saisissez un identifiant unique (60 caractères maximum) pour cette fiche")
-            + QStringLiteral(" (doublons interdits)."),
-        m_ficheOuverte ? m_caption : QString());
+    if (!unlock(boxes))
+        return;
+    // An answer of blanks is no answer.
+    QString name = boxes.identifier
+                       .input(QStringLiteral("Saisissez un identifiant unique (60 caractères maximum) pour cette fiche")
+                                  + QStringLiteral(" (doublons interdits)."),
+                              m_ficheOuverte ? m_caption : QString())
+                       .trimmed();
     if (name.isEmpty())
         return;
+    if (FicheIdentifier::hasHiddenCharacters(name)) {
+        prompt.message(QStringLiteral("L'identifiant contient un caractère invisible, de contrôle ou de sens "
+                                      "d'écriture.")
+                       + LineBreak + QStringLiteral("Enregistrement annulé."));
+        return;
+    }
     if (FicheIdentifier::isReserved(name)) {
         prompt.message(QStringLiteral("Cet identifiant est réservé.") + LineBreak
                        + QStringLiteral("Enregistrement annulé."));
         return;
     }
-    name = FicheIdentifier::cut(name);
+    name = FicheIdentifier::cut(name).trimmed();
     const bool overwrite = m_ficheOuverte && FicheIdentifier::sameIdentifier(name, m_caption);
     const RecordStoreStatus status =
         m_store.save({name, dates.ddg, dates.ddr, dates.acc}, overwrite ? m_caption : QString());
@@ -123,11 +194,14 @@ void FicheCommands::saveFiche(const FicheDates &dates, UserPrompt &prompt, UserP
     setState(name, true);
 }
 
-void FicheCommands::deleteFiche(UserPrompt &prompt)
+void FicheCommands::deleteFiche(FicheBoxes boxes)
 {
+    UserPrompt &prompt = boxes.prompt;
     if (!m_ficheOuverte)
         return;
     if (prompt.question(QStringLiteral("Supprimer '") + m_caption + QStringLiteral("' ?")) != UserPrompt::Answer::Yes)
+        return;
+    if (!unlock(boxes))
         return;
     // A record another copy of the program deleted meanwhile is gone as asked.
     const RecordStoreStatus status = m_store.remove(m_caption);
@@ -137,4 +211,62 @@ void FicheCommands::deleteFiche(UserPrompt &prompt)
         return;
     }
     newFiche();
+}
+
+void FicheCommands::changePassword(FicheBoxes boxes)
+{
+    const RecordStoreStatus status = m_store.check();
+    if (status != RecordStoreStatus::Ok && status != RecordStoreStatus::Locked) {
+        boxes.prompt.message(dataFileMessage());
+        return;
+    }
+    // Whoever changes the password must know it, even once the file is open.
+    if (status == RecordStoreStatus::Locked || m_store.isProtected()) {
+        if (!askPassword(boxes, QStringLiteral("Saisissez le mot de passe actuel des fiches."),
+                         LineBreak + QStringLiteral("Mot de passe inchangé.")))
+            return;
+        const QString removeQuestion =
+            QStringLiteral("Supprimer le mot de passe des fiches ?") + LineBreak
+            + QStringLiteral("Oui : les fiches ne seront plus protégées par un mot de passe.") + LineBreak
+            + QStringLiteral("Non : choisir un nouveau mot de passe.");
+        if (boxes.prompt.question(removeQuestion) == UserPrompt::Answer::Yes) {
+            rekey(boxes, QString(), QStringLiteral("Les fiches ne sont plus protégées par un mot de passe."));
+            return;
+        }
+    }
+    QString first = boxes.password.input(
+        QStringLiteral("Saisissez le nouveau mot de passe des fiches (%1 caractères au moins).").arg(MinPasswordLength),
+        QString());
+    if (first.isEmpty())
+        return;
+    if (characterCount(first) < MinPasswordLength) {
+        SqlCipherKey::wipe(first);
+        boxes.prompt.message(passwordUnchanged(
+            QStringLiteral("Le mot de passe doit compter au moins %1 caractères.").arg(MinPasswordLength)));
+        return;
+    }
+    QString second = boxes.password.input(QStringLiteral("Saisissez une seconde fois le nouveau mot de passe."),
+                                          QString());
+    const bool cancelled = second.isEmpty();
+    const bool same = first == second;
+    SqlCipherKey::wipe(second);
+    if (cancelled || !same) {
+        SqlCipherKey::wipe(first);
+        if (!cancelled)
+            boxes.prompt.message(passwordUnchanged(QStringLiteral("Les deux saisies du mot de passe diffèrent.")));
+        return;
+    }
+    rekey(boxes, std::move(first), QStringLiteral("Les fiches sont désormais protégées par ce mot de passe."));
+}
+
+void FicheCommands::rekey(FicheBoxes boxes, QString password, const QString &done)
+{
+    QByteArray bytes = passwordBytes(password);
+    const RecordStoreStatus status = m_store.changePassword(bytes);
+    SqlCipherKey::wipe(bytes);
+    if (status == RecordStoreStatus::Ok)
+        boxes.prompt.message(done);
+    else
+        boxes.prompt.message(QStringLiteral("Le mot de passe des fiches n'a pas pu être modifié.") + LineBreak
+                             + QStringLiteral("Le fichier de données est resté tel qu'il était."));
 }

@@ -7,13 +7,18 @@ namespace FicheIdentifier {
 
 inline constexpr int MaxLength = 60;
 
-// The key two identifiers share when they differ only in letter case, accented
-// capitals included ("Élodie" and "élodie"), however the accents were typed.
+// The key two identifiers share when a reader could not tell them apart in the
+// record list: letter case (full case folding, "straße" and "STRASSE"), how accents
+// were typed, compatibility forms ("ﬁ" and "fi", a no-break space and a space) and
+// runs of blanks.
 QString folded(const QString &identifier);
-// Same identifier without regard to letter case.
+// Same identifier for the record list.
 bool sameIdentifier(const QString &a, const QString &b);
 // "Grossesse" is the caption of a window with no record, so it names no record.
 bool isReserved(const QString &identifier);
+// Control characters, invisible characters (zero-width, soft hyphen, fillers...) and
+// text direction marks: they would make identifiers that look the same, or empty.
+bool hasHiddenCharacters(const QString &identifier);
 // The first 60 characters; a character made of two UTF-16 units is never split.
 QString cut(const QString &identifier);
 

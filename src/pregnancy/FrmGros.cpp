@@ -4,6 +4,7 @@
 #include "app/HelpViewer.h"
 #include "dialogs/QtUserPrompt.h"
 #include "pregnancy/FicheCommands.h"
+#include "pregnancy/FicheIdentifier.h"
 #include "pregnancy/FichesPicker.h"
 #include "pregnancy/RecordFileLocation.h"
 
@@ -105,8 +106,12 @@ QMenuBar *FrmGros::createMenus()
     auto *bar = new QMenuBar(this);
     QMenu *fiche = bar->addMenu(QStringLiteral("&Fiche"));
     const QString ficheTexts[] = {QStringLiteral("&Nouvelle Fiche"), QStringLiteral("&Ouvrir une Fiche"),
-                                  QStringLiteral("&Enregistrer la Fiche"), QStringLiteral("&Supprimer la Fiche")};
+                                  QStringLiteral("&Enregistrer la Fiche"), QStringLiteral("&Supprimer la Fiche"),
+                                  QStringLiteral("Mot de passe des fiches...")};
     for (std::size_t i = 0; i < m_fiche.size(); ++i) {
+        // The password concerns the whole file, not the record shown.
+        if (i == 4)
+            fiche->addSeparator();
         m_fiche[i] = fiche->addAction(ficheTexts[i]);
         m_fiche[i]->setObjectName(QStringLiteral("mnuFiche%1").arg(i));
     }
@@ -454,24 +459,49 @@ PregnancyForm &FrmGros::form()
 
 FrmGros::~FrmGros() = default;
 
+void FrmGros::setRecordFile(const QString &path)
+{
+    m_fiches = std::make_unique<FicheCommands>(path, *this);
+    showFicheState(m_fiches->caption(), m_fiches->ficheOuverte());
+}
+
+void FrmGros::setPrompt(UserPrompt *prompt)
+{
+    m_prompt = prompt;
+}
+
+void FrmGros::runFicheCommand(const std::function<void(FicheBoxes)> &command)
+{
+    if (m_prompt) {
+        command({*m_prompt, *m_prompt, *m_prompt});
+        return;
+    }
+    QtUserPrompt prompt(this);
+    QtUserPrompt identifierBox(this, FicheCommands::saveTitle());
+    identifierBox.setMaxLength(FicheIdentifier::MaxLength);
+    QtUserPrompt passwordBox(this, FicheCommands::passwordTitle());
+    passwordBox.setMasked(true);
+    command({prompt, identifierBox, passwordBox});
+}
+
 void FrmGros::connectFicheCommands(QMenu *menu)
 {
     m_fiches = std::make_unique<FicheCommands>(RecordFileLocation::forThisProgram(), *this);
     connect(menu, &QMenu::aboutToShow, this, [this] { m_fiches->prepare(); });
     connect(m_fiche[0], &QAction::triggered, this, [this] { m_fiches->newFiche(); });
     connect(m_fiche[1], &QAction::triggered, this, [this] {
-        QtUserPrompt prompt(this);
-        FichesPicker picker(this);
-        m_fiches->openFiche(prompt, picker);
+        runFicheCommand([this](FicheBoxes boxes) {
+            FichesPicker picker(this);
+            m_fiches->openFiche(boxes, picker);
+        });
     });
     connect(m_fiche[2], &QAction::triggered, this, [this] {
-        QtUserPrompt prompt(this);
-        QtUserPrompt identifierBox(this, FicheCommands::saveTitle());
         const auto dateOf = [this](Field field) { return date(field).value_or(QDate()); };
-        m_fiches->saveFiche({dateOf(Field::Ddg), dateOf(Field::Ddr), dateOf(Field::Acc)}, prompt, identifierBox);
+        const FicheDates dates{dateOf(Field::Ddg), dateOf(Field::Ddr), dateOf(Field::Acc)};
+        runFicheCommand([this, &dates](FicheBoxes boxes) { m_fiches->saveFiche(dates, boxes); });
     });
-    connect(m_fiche[3], &QAction::triggered, this, [this] {
-        QtUserPrompt prompt(this);
-        m_fiches->deleteFiche(prompt);
-    });
+    connect(m_fiche[3], &QAction::triggered, this,
+            [this] { runFicheCommand([this](FicheBoxes boxes) { m_fiches->deleteFiche(boxes); }); });
+    connect(m_fiche[4], &QAction::triggered, this,
+            [this] { runFicheCommand([this](FicheBoxes boxes) { m_fiches->changePassword(boxes); }); });
 }

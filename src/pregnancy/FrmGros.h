@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,6 +21,8 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QTabWidget;
+class UserPrompt;
+struct FicheBoxes;
 
 // Window "Grossesse": the pregnancy calendar. Everything is computed by
 // PregnancyForm; the window shows it and feeds it the user's actions.
@@ -46,12 +49,18 @@ public:
     // stored record is open, which enables "&Supprimer la Fiche".
     void showFicheState(const QString &caption, bool ficheOuverte) override;
     bool isRecordOpen() const;
-    // Menu items: "&Fiche" 0..3 (new, open, save, delete), "&Aide" 0..1.
+    // Menu items: "&Fiche" 0..4 (new, open, save, delete, password), "&Aide" 0..1.
     QAction *ficheAction(int index) const;
     QAction *aideAction(int index) const;
 
     // The state behind the window.
     PregnancyForm &form();
+
+    // The record file of the "&Fiche" commands, instead of the program's own.
+    void setRecordFile(const QString &path);
+    // Answers every box of the "&Fiche" commands instead of Qt's boxes; null
+    // restores them.
+    void setPrompt(UserPrompt *prompt);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,13 +87,15 @@ private:
     void openDating();
 
     void connectFicheCommands(QMenu *menu);
+    void runFicheCommand(const std::function<void(FicheBoxes)> &command);
 
     PregnancyForm m_form;
     std::unique_ptr<FicheCommands> m_fiches;
+    UserPrompt *m_prompt = nullptr;
     QTabWidget *m_tabs = nullptr;
     std::array<DateField *, 3> m_fields{};
     std::array<QLabel *, PregnancyForm::kLabelCount> m_labels{};
-    std::array<QAction *, 4> m_fiche{};
+    std::array<QAction *, 5> m_fiche{};
     std::array<QAction *, 2> m_aide{};
     Calendar *m_calendar = nullptr;
     Calendar *m_picker = nullptr;

@@ -4,6 +4,11 @@ find_package(PkgConfig REQUIRED)
 # GLOBAL: the libraries that link it are defined in the top directory.
 pkg_check_modules(SQLCIPHER REQUIRED IMPORTED_TARGET GLOBAL sqlcipher)
 target_link_libraries(tarvolix_core PUBLIC PkgConfig::SQLCIPHER)
+# The key derivation and the random salts come from libcrypto, which SQLCipher
+# itself is built on.
+find_package(OpenSSL 3 REQUIRED COMPONENTS Crypto)
+set_target_properties(OpenSSL::Crypto PROPERTIES IMPORTED_GLOBAL TRUE)
+target_link_libraries(tarvolix_core PUBLIC OpenSSL::Crypto)
 
 target_sources(tarvolix_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SqlCipherDatabase.h ${CMAKE_CURRENT_LIST_DIR}/SqlCipherDatabase.cpp
@@ -44,4 +49,9 @@ install(CODE "
   set(fiches \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/Fiches.gro\")
   get_filename_component(fiches_dir \"\${fiches}\" DIRECTORY)
   file(MAKE_DIRECTORY \"\${fiches_dir}\")
-  execute_process(COMMAND \"$<TARGET_FILE:tarvolix_make_fiches>\" \"\${fiches}\" COMMAND_ERROR_IS_FATAL ANY)")
+  execute_process(COMMAND \"$<TARGET_FILE:tarvolix_make_fiches>\" \"\${fiches}\" COMMAND_ERROR_IS_FATAL ANY)
+  # Under /usr the program never writes this file: every user copies it, empty, to
+  # a file of their own. Elsewhere it is the record file itself, for its owner only.
+  if(\"\${CMAKE_INSTALL_PREFIX}\" MATCHES \"^/usr(/|\$)\")
+    file(CHMOD \"\${fiches}\" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  endif()")

@@ -4,6 +4,7 @@
 
 #include "pregnancy/SqlCipherDatabase.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <utility>
@@ -41,11 +42,15 @@ bool SqlCipherDatabase::openExisting(const QString &path)
 
 bool SqlCipherDatabase::createNew(const QString &path)
 {
-    if (QFileInfo::exists(path)) {
+    // Made here rather than by SQLite, which would make it readable by everyone:
+    // the file holds patient data.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         m_lastError = SQLITE_CANTOPEN;
         return false;
     }
-    return open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    file.close();
+    return open(path, SQLITE_OPEN_READWRITE);
 }
 
 bool SqlCipherDatabase::open(const QString &path, int flags)

@@ -17,9 +17,10 @@ public:
     SqlCipherDatabase(SqlCipherDatabase &&other) noexcept;
     SqlCipherDatabase &operator=(SqlCipherDatabase &&other) noexcept;
 
-    // Opens a file that must already exist, for reading and writing. Never creates it.
+    // Opens a file that must already exist, for reading and writing. Never creates it;
+    // an empty file opens as a new database.
     bool openExisting(const QString &path);
-    // Creates a new file; fails if the path already exists.
+    // Creates a new file readable by its owner only; fails if the path already exists.
     bool createNew(const QString &path);
     // Keys the connection: a passphrase, or a raw key written x'<64 hex digits>'.
     // The key is only checked by the first statement that reads the file.

@@ -1,33 +1,52 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
-// Turns a passphrase into the raw key that SQLCipher would derive from it for a
-// given file (PBKDF2-HMAC-SHA1, 64,000 rounds, 256 bits, the file's first 16 bytes
-// as salt), and remembers the last result. The derivation is deliberately slow, so
-// keying with the raw key lets every command open the file quickly while the file
-// stays readable with the passphrase alone.
+// The raw keys of the record file, derived by libcrypto's PBKDF2 from a secret and
+// the salt that the file keeps in its first 16 bytes. A file without a practice
+// password is keyed from the built-in passphrase exactly as SQLCipher would key it
+// (HMAC-SHA1, 64,000 rounds), so it still opens with the bare passphrase; a file
+// with one is keyed from the password with HMAC-SHA512 and 256,000 rounds. Every
+// derivation is deliberately slow; the result is kept so that each command opens
+// the file at once. Key material is wiped when the object goes.
 class SqlCipherKey
 {
 public:
-    static constexpr int SaltSize = 16;
-    static constexpr int Rounds = 64000;
-    static constexpr int KeySize = 32;
+    enum class Kind { BuiltIn, Password };
 
-    explicit SqlCipherKey(QByteArray passphrase);
+    static constexpr int SaltSize = 16;
+    static constexpr int KeySize = 32;
+    static constexpr int BuiltInRounds = 64000;
+    static constexpr int PasswordRounds = 256000;
+
+    SqlCipherKey() = default;
     ~SqlCipherKey();
     SqlCipherKey(const SqlCipherKey &) = delete;
     SqlCipherKey &operator=(const SqlCipherKey &) = delete;
+    SqlCipherKey(SqlCipherKey &&other) noexcept;
+    SqlCipherKey &operator=(SqlCipherKey &&other) noexcept;
 
-    const QByteArray &passphrase() const { return m_passphrase; }
-    // The text to give to SqlCipherDatabase::key(): x'<64 hex digits>'.
-    QByteArray rawKeyFor(const QByteArray &salt);
+    // Derives the key of `secret` for a file whose salt is `salt`.
+    static SqlCipherKey derive(Kind kind, const QByteArray &secret, const QByteArray &salt);
+    // A key for a new file, with a fresh random salt.
+    static SqlCipherKey forNewFile(Kind kind, const QByteArray &secret);
 
-    static QByteArray pbkdf2Sha1(const QByteArray &password, const QByteArray &salt, int rounds,
-                                 int keySize);
+    bool isValid() const { return m_raw.size() == KeySize; }
+    Kind kind() const { return m_kind; }
+    const QByteArray &salt() const { return m_salt; }
+    // The text to give to SqlCipherDatabase::key(): x'<key in hex><salt in hex>', so
+    // that a new file takes this very salt.
+    QByteArray keyText() const;
+    void clear();
+
+    // Overwrites a secret before letting it go. Only a copy owned alone is
+    // overwritten; shared or constant data is merely released.
+    static void wipe(QByteArray &bytes);
+    static void wipe(QString &text);
 
 private:
-    QByteArray m_passphrase;
+    Kind m_kind = Kind::BuiltIn;
     QByteArray m_salt;
-    QByteArray m_rawKey;
+    QByteArray m_raw;
 };

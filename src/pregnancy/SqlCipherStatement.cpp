@@ -34,6 +34,16 @@ bool SqlCipherStatement::bind(int index, const QString &text)
     return rc == SQLITE_OK;
 }
 
+bool SqlCipherStatement::bind(int index, qint64 number)
+{
+    if (!m_stmt)
+        return false;
+    const int rc = sqlite3_bind_int64(m_stmt, index, number);
+    if (rc != SQLITE_OK)
+        m_db.noteError(rc);
+    return rc == SQLITE_OK;
+}
+
 SqlCipherStatement::Step SqlCipherStatement::step()
 {
     if (!m_stmt)
@@ -57,6 +67,11 @@ QString SqlCipherStatement::text(int column) const
     const auto *data = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
     const int size = sqlite3_column_bytes(m_stmt, column);
     return data ? QString::fromUtf8(data, size) : QString();
+}
+
+qint64 SqlCipherStatement::integer(int column) const
+{
+    return sqlite3_column_int64(m_stmt, column);
 }
 
 bool SqlCipherStatement::isNull(int column) const

@@ -20,10 +20,12 @@ public:
     bool isValid() const { return m_stmt != nullptr; }
     // Parameters are numbered from 1.
     bool bind(int index, const QString &text);
+    bool bind(int index, qint64 number);
     Step step();
     bool reset();
     // Columns are numbered from 0.
     QString text(int column) const;
+    qint64 integer(int column) const;
     bool isNull(int column) const;
 
 private:

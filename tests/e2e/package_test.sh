@@ -51,6 +51,9 @@ for path in /usr/bin/tarvolix /usr/bin/Fiches.gro \
             /usr/share/icons/hicolor/48x48/apps/$app_id.png; do
   grep -qxF "$path" "$work/files" || fail "the package lacks $path"
 done
+# Every user copies the empty record file shipped under /usr to a file of their own.
+grep -qE '^-rw-r--r-- .* \./usr/bin/Fiches\.gro$' <<<"$(dpkg-deb -c "$deb")" ||
+  fail "the shipped record file is not readable by every user"
 outside=$(grep -v '^/usr/\?' "$work/files" | grep -v '^/$' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 

@@ -17,6 +17,22 @@ const QString SavePrompt =
 const QString DataFileMessage = QStringLiteral(
     "Le fichier de données (Fiches.gro) n'a pas pu être ouvert.\r\nEventuellement, réinstallez l'application.");
 
+const QString P1 = QStringLiteral("Maternité des Lilas");
+const QString P2 = QStringLiteral("cabinet 2e étage");
+const QString IncorrectPassword = QStringLiteral("Mot de passe incorrect.");
+
+// Which practice password opens the file: none for the built-in key.
+QString passwordOf(const QString &path)
+{
+    PregnancyRecordStore store(path);
+    if (store.check() == RecordStoreStatus::Ok)
+        return QString();
+    for (const QString &candidate : {P1, P2})
+        if (store.unlock(candidate.toUtf8()) == RecordStoreStatus::Ok)
+            return candidate;
+    return QStringLiteral("<unknown>");
+}
+
 const FicheDates Pregnancy{QDate(2009, 1, 15), QDate(2009, 1, 1), QDate(2009, 10, 15)};
 
 // Tries the names in turn, as a user picking again after a failure, and records
@@ -54,8 +70,8 @@ private slots:
 
     void invalidDatesAreRefusedBeforeTheIdentifier_data();
     void invalidDatesAreRefusedBeforeTheIdentifier();
-    void reservedIdentifier_data();
-    void reservedIdentifier();
+    void identifierAnswers_data();
+    void identifierAnswers();
     void emptyAnswerEndsSilently();
     void longIdentifierIsCut_data();
     void longIdentifierIsCut();
@@ -78,6 +94,11 @@ private slots:
     void openingLoadsTheStoredDates();
     void openingARecordThatVanishedKeepsTheList();
     void newFicheEmptiesTheWindow();
+
+    void passwordCommand_data();
+    void passwordCommand();
+    void firstCommandAsksForThePasswordOnce_data();
+    void firstCommandAsksForThePasswordOnce();
 
 private:
     QString freshFile(const QString &name);
@@ -120,7 +141,7 @@ void save(FicheCommands &commands, const QString &name, const FicheDates &dates 
     ScriptedFichePrompt prompt;
     ScriptedFichePrompt box;
     box.inputAnswers << name;
-    commands.saveFiche(dates, prompt, box);
+    commands.saveFiche(dates, {prompt, box, prompt});
 }
 
 } // namespace
@@ -156,46 +177,60 @@ void TestFicheCommands::invalidDatesAreRefusedBeforeTheIdentifier()
     ScriptedFichePrompt prompt;
     ScriptedFichePrompt box;
     box.inputAnswers << QStringLiteral("Dupont");
-    commands.saveFiche(dates, prompt, box);
+    commands.saveFiche(dates, {prompt, box, prompt});
     QCOMPARE(prompt.messages, QStringList{expected});
     QVERIFY(box.inputs.isEmpty());
     QVERIFY(storedNames(path).isEmpty());
     QVERIFY(!commands.ficheOuverte());
 }
 
-void TestFicheCommands::reservedIdentifier_data()
+void TestFicheCommands::identifierAnswers_data()
 {
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("reserved");
-    QTest::newRow("upper case") << "GROSSESSE" << true;
-    QTest::newRow("lower case") << "grossesse" << true;
-    QTest::newRow("caption case") << "Grossesse" << true;
-    QTest::newRow("mixed case") << "gRoSsEsSe" << true;
-    QTest::newRow("longer word") << "Grossesses" << false;
-    QTest::newRow("with a name") << "Grossesse Dupont" << false;
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stored");
+    const QString reserved = QStringLiteral("Cet identifiant est réservé.\r\nEnregistrement annulé.");
+    const QString hidden = QStringLiteral(
+        "L'identifiant contient un caractère invisible, de contrôle ou de sens d'écriture.\r\nEnregistrement annulé.");
+    QTest::newRow("upper case") << "GROSSESSE" << reserved << "";
+    QTest::newRow("lower case") << "grossesse" << reserved << "";
+    QTest::newRow("caption case") << "Grossesse" << reserved << "";
+    QTest::newRow("mixed case") << "gRoSsEsSe" << reserved << "";
+    QTest::newRow("reserved among blanks") << "  grossesse " << reserved << "";
+    QTest::newRow("reserved in full width") << "ＧＲＯＳＳＥＳＳＥ" << reserved << "";
+    QTest::newRow("longer word") << "Grossesses" << "" << "Grossesses";
+    QTest::newRow("with a name") << "Grossesse Dupont" << "" << "Grossesse Dupont";
+    QTest::newRow("blanks around") << " \u00A0Dupont\u3000 " << "" << "Dupont";
+    QTest::newRow("blanks only") << " \u00A0 \u2003" << "" << "";
+    QTest::newRow("zero-width space") << "Caro\u200Bline" << hidden << "";
+    QTest::newRow("soft hyphen") << "Caro\u00ADline" << hidden << "";
+    QTest::newRow("right-to-left override") << "\u202EeniloraC" << hidden << "";
+    QTest::newRow("direction isolate") << "Caroline\u2066" << hidden << "";
+    QTest::newRow("tab") << "Caro\tline" << hidden << "";
+    QTest::newRow("Hangul filler") << "Caroline\u3164" << hidden << "";
+    QTest::newRow("byte order mark") << "Caro\uFEFFline" << hidden << "";
+    QTest::newRow("lone surrogate") << QStringLiteral("Caroline") + QChar(0xD83D) << hidden << "";
 }
 
-void TestFicheCommands::reservedIdentifier()
+void TestFicheCommands::identifierAnswers()
 {
     QFETCH(QString, answer);
-    QFETCH(bool, reserved);
-    const QString path = freshFile(QStringLiteral("reserved.gro"));
+    QFETCH(QString, message);
+    QFETCH(QString, stored);
+    const QString path = freshFile(QStringLiteral("identifier.gro"));
+    const QByteArray before = RecordTestFiles::read(path);
     FakeFicheView view;
     FicheCommands commands(path, view);
     ScriptedFichePrompt prompt;
     ScriptedFichePrompt box;
     box.inputAnswers << answer;
-    commands.saveFiche(Pregnancy, prompt, box);
-    if (reserved) {
-        QCOMPARE(prompt.messages, QStringList{QStringLiteral("Cet identifiant est réservé.\r\nEnregistrement annulé.")});
-        QVERIFY(storedNames(path).isEmpty());
-        QCOMPARE(view.caption, QStringLiteral("Grossesse"));
-        QVERIFY(!commands.ficheOuverte());
-    } else {
-        QVERIFY(prompt.messages.isEmpty());
-        QCOMPARE(storedNames(path), QStringList{answer});
-        QCOMPARE(view.caption, answer);
-    }
+    commands.saveFiche(Pregnancy, {prompt, box, prompt});
+    QCOMPARE(prompt.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(storedNames(path), stored.isEmpty() ? QStringList() : QStringList{stored});
+    QCOMPARE(view.caption, stored.isEmpty() ? QStringLiteral("Grossesse") : stored);
+    QCOMPARE(commands.ficheOuverte(), !stored.isEmpty());
+    if (stored.isEmpty())
+        QCOMPARE(RecordTestFiles::read(path), before);
 }
 
 void TestFicheCommands::emptyAnswerEndsSilently()
@@ -205,7 +240,7 @@ void TestFicheCommands::emptyAnswerEndsSilently()
     FicheCommands commands(path, view);
     ScriptedFichePrompt prompt;
     ScriptedFichePrompt box; // no answer: the user cancels
-    commands.saveFiche(Pregnancy, prompt, box);
+    commands.saveFiche(Pregnancy, {prompt, box, prompt});
     QCOMPARE(box.inputs.size(), 1);
     QCOMPARE(box.inputs.first(), qMakePair(SavePrompt, QString()));
     QVERIFY(prompt.messages.isEmpty());
@@ -247,13 +282,13 @@ void TestFicheCommands::savingOpensTheRecord()
     ScriptedFichePrompt prompt;
     ScriptedFichePrompt box;
     box.inputAnswers << QStringLiteral("Dupont") << QString();
-    commands.saveFiche(Pregnancy, prompt, box);
+    commands.saveFiche(Pregnancy, {prompt, box, prompt});
     QVERIFY(prompt.messages.isEmpty());
     QCOMPARE(view.caption, QStringLiteral("Dupont"));
     QVERIFY(view.ficheOuverte);
     QVERIFY(commands.ficheOuverte());
     // Saving again proposes the open record's identifier.
-    commands.saveFiche(Pregnancy, prompt, box);
+    commands.saveFiche(Pregnancy, {prompt, box, prompt});
     QCOMPARE(box.inputs.last(), qMakePair(SavePrompt, QStringLiteral("Dupont")));
     QCOMPARE(FicheCommands::saveTitle(), QStringLiteral("Enregistrer une fiche"));
 }
@@ -269,7 +304,7 @@ void TestFicheCommands::duplicateLeavesTheWindowAsItWas()
     ScriptedFichePrompt prompt;
     ScriptedFichePrompt box;
     box.inputAnswers << QStringLiteral("ÉLODIE MARTIN");
-    commands.saveFiche({QDate(2010, 3, 3), QDate(2010, 2, 17), QDate(2010, 12, 3)}, prompt, box);
+    commands.saveFiche({QDate(2010, 3, 3), QDate(2010, 2, 17), QDate(2010, 12, 3)}, {prompt, box, prompt});
     QCOMPARE(prompt.messages,
              QStringList{QStringLiteral("Une fiche 'ÉLODIE MARTIN' existe déjà.\r\nRecommencez en modifiant "
                                         "l'identifiant, ou ouvrez la fiche existante pour la modifier ou la supprimer.")});
@@ -335,7 +370,7 @@ void TestFicheCommands::saveFailureLeavesTheWindowAsItWas()
     ScriptedFichePrompt prompt;
     ScriptedFichePrompt box;
     box.inputAnswers << QStringLiteral("Durand");
-    commands.saveFiche(Pregnancy, prompt, box);
+    commands.saveFiche(Pregnancy, {prompt, box, prompt});
     QCOMPARE(prompt.messages, QStringList{QStringLiteral("Impossible d'enregistrer la fiche.")});
     QCOMPARE(view.caption, QStringLiteral("Dupont"));
     QCOMPARE(commands.caption(), QStringLiteral("Dupont"));
@@ -350,7 +385,7 @@ void TestFicheCommands::deleteAsksFirst()
     save(commands, QStringLiteral("L'Hôpital"));
     ScriptedFichePrompt prompt;
     prompt.questionAnswers << UserPrompt::Answer::No;
-    commands.deleteFiche(prompt);
+    commands.deleteFiche({prompt, prompt, prompt});
     QCOMPARE(prompt.questions, QStringList{QStringLiteral("Supprimer 'L'Hôpital' ?")});
     QVERIFY(prompt.messages.isEmpty());
     QCOMPARE(storedNames(path), QStringList{QStringLiteral("L'Hôpital")});
@@ -367,7 +402,7 @@ void TestFicheCommands::deleteRemovesAndEmptiesTheWindow()
     save(commands, QStringLiteral("Dupont"));
     ScriptedFichePrompt prompt;
     prompt.questionAnswers << UserPrompt::Answer::Yes;
-    commands.deleteFiche(prompt);
+    commands.deleteFiche({prompt, prompt, prompt});
     QVERIFY(prompt.messages.isEmpty());
     QCOMPARE(storedNames(path), QStringList{QStringLiteral("Durand")});
     QCOMPARE(view.clears, 1);
@@ -383,7 +418,7 @@ void TestFicheCommands::deleteIsRefusedWithoutAnOpenRecord()
     FicheCommands commands(path, view);
     ScriptedFichePrompt prompt;
     prompt.questionAnswers << UserPrompt::Answer::Yes;
-    commands.deleteFiche(prompt);
+    commands.deleteFiche({prompt, prompt, prompt});
     QVERIFY(prompt.questions.isEmpty());
     QCOMPARE(view.clears, 0);
 }
@@ -400,7 +435,7 @@ void TestFicheCommands::deleteOfARecordAlreadyGone()
 
     ScriptedFichePrompt prompt;
     prompt.questionAnswers << UserPrompt::Answer::Yes;
-    commands.deleteFiche(prompt);
+    commands.deleteFiche({prompt, prompt, prompt});
     QVERIFY(prompt.messages.isEmpty());
     QCOMPARE(storedNames(path), QStringList{QStringLiteral("Dupont")});
     QCOMPARE(view.caption, QStringLiteral("Grossesse"));
@@ -417,7 +452,7 @@ void TestFicheCommands::deleteFailureLeavesTheWindowAsItWas()
 
     ScriptedFichePrompt prompt;
     prompt.questionAnswers << UserPrompt::Answer::Yes;
-    commands.deleteFiche(prompt);
+    commands.deleteFiche({prompt, prompt, prompt});
     QCOMPARE(prompt.messages,
              QStringList{QStringLiteral("Impossible de supprimer la fiche 'Dupont'.\r\nSuppression abandonnée.")});
     QCOMPARE(view.caption, QStringLiteral("Dupont"));
@@ -433,7 +468,7 @@ void TestFicheCommands::openingAnEmptyFile()
     FicheCommands commands(path, view);
     ScriptedFichePrompt prompt;
     ScriptedPicker picker;
-    commands.openFiche(prompt, picker);
+    commands.openFiche({prompt, prompt, prompt}, picker);
     QCOMPARE(prompt.messages, QStringList{QStringLiteral("Le fichier de données est vide.")});
     QCOMPARE(picker.calls, 0);
 }
@@ -442,7 +477,7 @@ void TestFicheCommands::openingAnUnreadableFile_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("missing file") << "missing";
-    QTest::newRow("wrong password") << "wrong password";
+    QTest::newRow("100 bytes short") << "short";
     QTest::newRow("not a database") << "text";
 }
 
@@ -450,18 +485,17 @@ void TestFicheCommands::openingAnUnreadableFile()
 {
     QFETCH(QString, kind);
     const QString path = freshFile(QStringLiteral("unreadable.gro"));
-    QByteArray passphrase = PregnancyRecordStore::defaultPassphrase();
     if (kind == QLatin1String("missing"))
         QVERIFY(QFile::remove(path));
-    else if (kind == QLatin1String("wrong password"))
-        passphrase = "MS Access;pwd=583016Virel";
+    else if (kind == QLatin1String("short"))
+        QVERIFY(RecordTestFiles::write(path, RecordTestFiles::read(path).chopped(100)));
     else
         QVERIFY(RecordTestFiles::write(path, "Dupont\r\nDurand\r\n"));
     FakeFicheView view;
-    FicheCommands commands(path, view, passphrase);
+    FicheCommands commands(path, view);
     ScriptedFichePrompt prompt;
     ScriptedPicker picker;
-    commands.openFiche(prompt, picker);
+    commands.openFiche({prompt, prompt, prompt}, picker);
     QCOMPARE(prompt.messages, QStringList{DataFileMessage});
     QCOMPARE(picker.calls, 0);
     QCOMPARE(view.loads, 0);
@@ -482,7 +516,7 @@ void TestFicheCommands::openingLoadsTheStoredDates()
     ScriptedFichePrompt prompt;
     ScriptedPicker picker;
     picker.choices << QStringLiteral("Martin");
-    commands.openFiche(prompt, picker);
+    commands.openFiche({prompt, prompt, prompt}, picker);
     QVERIFY(prompt.messages.isEmpty());
     QCOMPARE(picker.shown, (QStringList{QStringLiteral("Dupont"), QStringLiteral("élodie"), QStringLiteral("Martin")}));
     QCOMPARE(picker.results, QList<bool>{true});
@@ -506,7 +540,7 @@ void TestFicheCommands::openingARecordThatVanishedKeepsTheList()
     ScriptedPicker picker;
     picker.choices << QStringLiteral("Fantôme") << QStringLiteral("Durand");
     ScriptedFichePrompt prompt;
-    commands.openFiche(prompt, picker);
+    commands.openFiche({prompt, prompt, prompt}, picker);
     QCOMPARE(picker.listPrompt.messages, QStringList{QStringLiteral("Impossible d'ouvrir la fiche de Fantôme")});
     QCOMPARE(picker.results, (QList<bool>{false, true}));
     QCOMPARE(view.loads, 1);
@@ -529,6 +563,133 @@ void TestFicheCommands::newFicheEmptiesTheWindow()
     QVERIFY(!view.ficheOuverte);
     QCOMPARE(commands.caption(), QStringLiteral("Grossesse"));
     QCOMPARE(storedNames(path), QStringList{QStringLiteral("Dupont")});
+}
+
+void TestFicheCommands::passwordCommand_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<bool>("remove");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("after");
+    const QString set = QStringLiteral("Les fiches sont désormais protégées par ce mot de passe.");
+    const QString unchanged = QStringLiteral("\r\nMot de passe inchangé.");
+    QTest::newRow("set") << "" << QStringList{P1, P1} << false << set << P1;
+    QTest::newRow("set, too short") << "" << QStringList{"1234567"} << false
+                                    << "Le mot de passe doit compter au moins 8 caractères." + unchanged << "";
+    QTest::newRow("set, eight characters outside the BMP")
+        << "" << QStringList{"👶👶👶👶👶👶👶👶", "👶👶👶👶👶👶👶👶"} << false << set << "<unknown>";
+    QTest::newRow("set, the two differ") << "" << QStringList{P1, P1 + "x"} << false
+                                         << "Les deux saisies du mot de passe diffèrent." + unchanged << "";
+    QTest::newRow("set, cancelled at the second") << "" << QStringList{P1} << false << "" << "";
+    QTest::newRow("set, cancelled") << "" << QStringList{} << false << "" << "";
+    QTest::newRow("change") << P1 << QStringList{P1, P2, P2} << false << set << P2;
+    QTest::newRow("change, wrong current") << P1 << QStringList{P2} << false << IncorrectPassword + unchanged << P1;
+    QTest::newRow("change, cancelled") << P1 << QStringList{} << false << "" << P1;
+    QTest::newRow("remove") << P1 << QStringList{P1} << true
+                            << "Les fiches ne sont plus protégées par un mot de passe." << "";
+}
+
+void TestFicheCommands::passwordCommand()
+{
+    QFETCH(QString, before);
+    QFETCH(QStringList, typed);
+    QFETCH(bool, remove);
+    QFETCH(QString, message);
+    QFETCH(QString, after);
+    const QString path = freshFile(QStringLiteral("password.gro"));
+    {
+        FakeFicheView view;
+        FicheCommands commands(path, view);
+        save(commands, QStringLiteral("Dupont"));
+        if (!before.isEmpty())
+            QCOMPARE(PregnancyRecordStore(path).changePassword(before.toUtf8()), RecordStoreStatus::Ok);
+    }
+    const QByteArray bytes = RecordTestFiles::read(path);
+
+    FakeFicheView view;
+    FicheCommands commands(path, view);
+    ScriptedFichePrompt prompt;
+    ScriptedFichePrompt passwordBox;
+    passwordBox.inputAnswers = typed;
+    prompt.questionAnswers << (remove ? UserPrompt::Answer::Yes : UserPrompt::Answer::No);
+    commands.changePassword({prompt, prompt, passwordBox});
+    QCOMPARE(prompt.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QVERIFY(passwordBox.inputAnswers.isEmpty());
+    QCOMPARE(prompt.questions.size(), !before.isEmpty() && typed.value(0) == before ? 1 : 0);
+    QCOMPARE(passwordOf(path), after);
+    if (after == before)
+        QCOMPARE(RecordTestFiles::read(path), bytes);
+
+}
+
+void TestFicheCommands::firstCommandAsksForThePasswordOnce_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("message");
+    for (const char *command : {"open", "save", "delete"}) {
+        QTest::addRow("%s, right password", command) << command << P1 << "";
+        QTest::addRow("%s, wrong password", command) << command << P2 << IncorrectPassword;
+        QTest::addRow("%s, cancelled", command) << command << "" << "";
+    }
+}
+
+void TestFicheCommands::firstCommandAsksForThePasswordOnce()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    QFETCH(QString, message);
+    const QString path = freshFile(QStringLiteral("first.gro"));
+    {
+        FakeFicheView view;
+        FicheCommands commands(path, view);
+        save(commands, QStringLiteral("Dupont"));
+        save(commands, QStringLiteral("Durand"));
+    }
+    FakeFicheView view;
+    FicheCommands window(path, view);
+    if (command == QLatin1String("delete")) {
+        // A record opened before another copy of the program set the password.
+        ScriptedFichePrompt listPrompt;
+        QVERIFY(window.openChosen(QStringLiteral("Durand"), listPrompt));
+    }
+    QCOMPARE(PregnancyRecordStore(path).changePassword(P1.toUtf8()), RecordStoreStatus::Ok);
+    const QByteArray bytes = RecordTestFiles::read(path);
+    const QString caption = view.caption;
+
+    ScriptedFichePrompt prompt;
+    prompt.questionAnswers << UserPrompt::Answer::Yes;
+    ScriptedFichePrompt identifierBox;
+    identifierBox.inputAnswers << QStringLiteral("Martin") << QStringLiteral("Petit");
+    ScriptedFichePrompt passwordBox;
+    passwordBox.inputAnswers << answer;
+    ScriptedPicker picker;
+    picker.choices << QStringLiteral("Durand");
+    const FicheBoxes boxes{prompt, identifierBox, passwordBox};
+    if (command == QLatin1String("open"))
+        window.openFiche(boxes, picker);
+    else if (command == QLatin1String("save"))
+        window.saveFiche(Pregnancy, boxes);
+    else
+        window.deleteFiche(boxes);
+    QCOMPARE(passwordBox.inputs.size(), 1);
+    QCOMPARE(passwordBox.inputs.first().first, QStringLiteral("Saisissez le mot de passe des fiches."));
+    QCOMPARE(prompt.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    if (answer != P1) {
+        QCOMPARE(RecordTestFiles::read(path), bytes);
+        QCOMPARE(view.caption, caption);
+        QCOMPARE(picker.calls, 0);
+        QVERIFY(identifierBox.inputs.isEmpty());
+        return;
+    }
+    // The key is kept: the next command asks for nothing.
+    window.newFiche();
+    identifierBox.inputAnswers = QStringList{QStringLiteral("Petit")};
+    window.saveFiche(Pregnancy, boxes);
+    QCOMPARE(passwordBox.inputs.size(), 1);
+    QVERIFY(prompt.messages.isEmpty());
+    QCOMPARE(view.caption, QStringLiteral("Petit"));
 }
 
 QTEST_GUILESS_MAIN(TestFicheCommands)

@@ -182,7 +182,7 @@ void TestFrmFiches::openCommandThroughTheListWindow()
         selectRow(*window, 1);
         QTest::mouseClick(button(*window, "rndFiches0"), Qt::LeftButton);
     });
-    commands.openFiche(prompt, picker);
+    commands.openFiche({prompt, prompt, prompt}, picker);
     QCOMPARE(shownTitle, QStringLiteral("Ouvrir une fiche Grossesse"));
     QVERIFY(prompt.messages.isEmpty());
     QCOMPARE(view.caption, QStringLiteral("Zoé"));

@@ -133,7 +133,7 @@ void TestFrmGros::menus_data()
     QTest::addColumn<QStringList>("items");
     QTest::newRow("Fiche") << "&Fiche"
                            << QStringList{"&Nouvelle Fiche", "&Ouvrir une Fiche", "&Enregistrer la Fiche",
-                                          "&Supprimer la Fiche"};
+                                          "&Supprimer la Fiche", "", "Mot de passe des fiches..."};
     QTest::newRow("Aide") << "&Aide" << QStringList{"&Aide de Tarvolix", "A &propos de..."};
 }
 

@@ -6,10 +6,16 @@
 
 #include "RecordTestFiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <openssl/evp.h>
+#include <sys/resource.h>
+
+#include <csignal>
 #include <latch>
 #include <thread>
 
@@ -22,6 +28,45 @@ PregnancyRecord record(const QString &name, const QDate &ddg)
     return {name, ddg, ddg.addDays(-14), ddg.addMonths(9)};
 }
 
+const QByteArray Password = QByteArrayLiteral("Maternité des Lilas");
+const QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+// Who may read, write or run the file: its owner, its group, others.
+constexpr int PermissionBits = 0x7077;
+
+// The raw key of a file, derived here straight from libcrypto with the file's
+// first 16 bytes as salt.
+QByteArray rawKey(const QString &path, const QByteArray &secret, const EVP_MD *digest, int rounds)
+{
+    const QByteArray salt = RecordTestFiles::read(path).left(16);
+    QByteArray key(32, '\0');
+    PKCS5_PBKDF2_HMAC(secret.constData(), int(secret.size()), reinterpret_cast<const uchar *>(salt.constData()), 16,
+                      rounds, digest, 32, reinterpret_cast<uchar *>(key.data()));
+    return "x'" + key.toHex() + "'";
+}
+
+bool opensWith(const QString &path, const QByteArray &keyText)
+{
+    SqlCipherDatabase db;
+    return db.openExisting(path) && db.key(keyText) && SqlCipherStatement(db, "SELECT Nom FROM Grossesse").isValid();
+}
+
+// Lets no file of this process grow beyond `bytes` while it lives, as a full disk would.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limited{bytes, m_old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
+
 } // namespace
 
 class TestPregnancyRecordStore : public QObject
@@ -31,8 +76,7 @@ class TestPregnancyRecordStore : public QObject
 private slots:
     void initTestCase();
 
-    void pbkdf2KnownAnswers_data();
-    void pbkdf2KnownAnswers();
+    void keysDerivedFromThePassphraseOrThePassword();
 
     void createdFileIsEmptyAndKeyedWithThePassword();
     void createRefusesAnExistingFile();
@@ -56,7 +100,14 @@ private slots:
     void unreadableFileIsNeverWritten_data();
     void unreadableFileIsNeverWritten();
 
+    void noIdentifierOrDateInClear_data();
     void noIdentifierOrDateInClear();
+
+    void passwordSetChangedAndRemoved_data();
+    void passwordSetChangedAndRemoved();
+    void failedRekeyLeavesTheFileAsItWas_data();
+    void failedRekeyLeavesTheFileAsItWas();
+    void fileWrittenBeforePasswordsStillOpens();
 
     void simultaneousSavesLoseNothing();
     void simultaneousSavesOfOneIdentifier();
@@ -97,35 +148,20 @@ QString TestPregnancyRecordStore::fileWithRecords(const QString &name, const QLi
     return path;
 }
 
-void TestPregnancyRecordStore::pbkdf2KnownAnswers_data()
+void TestPregnancyRecordStore::keysDerivedFromThePassphraseOrThePassword()
 {
-    QTest::addColumn<QByteArray>("password");
-    QTest::addColumn<QByteArray>("salt");
-    QTest::addColumn<int>("rounds");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QByteArray>("expected");
-    // Published test vectors of PBKDF2-HMAC-SHA1.
-    QTest::newRow("1 round") << QByteArray("password") << QByteArray("salt") << 1 << 20
-                             << QByteArray("0c60c80f961f0e71f3a9b524af6012062fe037a6");
-    QTest::newRow("2 rounds") << QByteArray("password") << QByteArray("salt") << 2 << 20
-                              << QByteArray("ea6c014dc72d6f8ccd1ed92ace1d41f0d8de8957");
-    QTest::newRow("4096 rounds") << QByteArray("password") << QByteArray("salt") << 4096 << 20
-                                 << QByteArray("4b007901b765489abead49d926f721d065a429c1");
-    QTest::newRow("two blocks") << QByteArray("passwordPASSWORDpassword")
-                                << QByteArray("saltSALTsaltSALTsaltSALTsaltSALTsalt") << 4096 << 25
-                                << QByteArray("3d2eec4fe41c849b80c8d83662c0e44a8b291a964cf2f07038");
-    QTest::newRow("nul bytes") << QByteArray("pass\0word", 9) << QByteArray("sa\0lt", 5) << 4096 << 16
-                               << QByteArray("56fa6aa75548099dcc37d7f03425e0c3");
-}
+    const QString path = fileWithRecords(QStringLiteral("derived.gro"), {record("Dupont", QDate(2009, 1, 15))});
+    // Without a practice password the file is keyed as SQLCipher keys it from the
+    // built-in passphrase, so any SQLCipher tool opens it with that passphrase.
+    QVERIFY(opensWith(path, rawKey(path, PregnancyRecordStore::defaultPassphrase(), EVP_sha1(), 64000)));
+    QVERIFY(opensWith(path, PregnancyRecordStore::defaultPassphrase()));
 
-void TestPregnancyRecordStore::pbkdf2KnownAnswers()
-{
-    QFETCH(QByteArray, password);
-    QFETCH(QByteArray, salt);
-    QFETCH(int, rounds);
-    QFETCH(int, size);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(SqlCipherKey::pbkdf2Sha1(password, salt, rounds, size).toHex(), expected);
+    PregnancyRecordStore store(path);
+    QCOMPARE(store.changePassword(Password), RecordStoreStatus::Ok);
+    QVERIFY(opensWith(path, rawKey(path, Password, EVP_sha512(), 256000)));
+    QVERIFY(!opensWith(path, rawKey(path, Password, EVP_sha512(), 255999)));
+    QVERIFY(!opensWith(path, Password));
+    QVERIFY(!opensWith(path, PregnancyRecordStore::defaultPassphrase()));
 }
 
 void TestPregnancyRecordStore::createdFileIsEmptyAndKeyedWithThePassword()
@@ -135,6 +171,7 @@ void TestPregnancyRecordStore::createdFileIsEmptyAndKeyedWithThePassword()
     QStringList names{QStringLiteral("left over")};
     QCOMPARE(store.names(names), RecordStoreStatus::Ok);
     QVERIFY(names.isEmpty());
+    QCOMPARE(QFile::permissions(m_template) & PermissionBits, OwnerOnly);
 
     // The file opens with the bare passphrase too, as any SQLCipher tool would.
     SqlCipherDatabase db;
@@ -213,6 +250,12 @@ void TestPregnancyRecordStore::sameIdentifierWithoutRegardToCase_data()
     QTest::newRow("accent typed apart") << QString::fromUtf8("Élodie") << QString::fromUtf8("E\u0301lodie") << true;
     QTest::newRow("cedilla and ligature") << "ÇA ŒUVRE" << "ça œuvre" << true;
     QTest::newRow("greek") << "ΣΟΦΊΑ" << "σοφία" << true;
+    QTest::newRow("sharp s, full folding") << "straße" << "STRASSE" << true;
+    QTest::newRow("capital sharp s") << "STRAẞE" << "strasse" << true;
+    QTest::newRow("ligature") << "ﬁligrane" << "FILIGRANE" << true;
+    QTest::newRow("no-break space") << "Anne\u00A0Marie" << "Anne Marie" << true;
+    QTest::newRow("full-width letters") << "ＤＵＰＯＮＴ" << "dupont" << true;
+    QTest::newRow("run of blanks") << "Anne   Marie" << "anne marie" << true;
     QTest::newRow("accent differs") << "Elodie" << "Élodie" << false;
     QTest::newRow("space differs") << "Anne Marie" << "Anne-Marie" << false;
 }
@@ -331,12 +374,16 @@ void TestPregnancyRecordStore::unreadableFileIsNeverWritten_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<RecordStoreStatus>("expected");
     QTest::newRow("missing file") << "missing" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("wrong key") << "wrong key" << RecordStoreStatus::CannotOpen;
+    QTest::newRow("practice password not given") << "password" << RecordStoreStatus::Locked;
     QTest::newRow("text file") << "text" << RecordStoreStatus::CannotOpen;
     QTest::newRow("empty file") << "empty" << RecordStoreStatus::CannotOpen;
     QTest::newRow("unencrypted header") << "plain header" << RecordStoreStatus::CannotOpen;
     QTest::newRow("truncated") << "truncated" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("damaged table page") << "damaged" << RecordStoreStatus::Failed;
+    QTest::newRow("100 bytes short") << "short" << RecordStoreStatus::CannotOpen;
+    QTest::newRow("100 bytes appended") << "appended" << RecordStoreStatus::CannotOpen;
+    QTest::newRow("a page appended") << "page appended" << RecordStoreStatus::CannotOpen;
+    QTest::newRow("last page missing") << "page missing" << RecordStoreStatus::CannotOpen;
+    QTest::newRow("damaged table page") << "damaged" << RecordStoreStatus::CannotOpen;
 }
 
 void TestPregnancyRecordStore::unreadableFileIsNeverWritten()
@@ -346,11 +393,10 @@ void TestPregnancyRecordStore::unreadableFileIsNeverWritten()
     const QString good = fileWithRecords(QStringLiteral("good.gro"), {record("Dupont", QDate(2009, 1, 15))});
     const QString path = m_dir.filePath(QStringLiteral("bad.gro"));
     QFile::remove(path);
-    QByteArray passphrase = PregnancyRecordStore::defaultPassphrase();
+    if (kind == QLatin1String("password"))
+        QCOMPARE(PregnancyRecordStore(good).changePassword(Password), RecordStoreStatus::Ok);
     QByteArray bytes = RecordTestFiles::read(good);
-    if (kind == QLatin1String("wrong key"))
-        passphrase = "583016virel";
-    else if (kind == QLatin1String("text"))
+    if (kind == QLatin1String("text"))
         bytes = "Nom;DDG;DDR;ACC\r\nDupont;15/01/2009;01/01/2009;15/10/2009\r\n";
     else if (kind == QLatin1String("empty"))
         bytes.clear();
@@ -358,12 +404,20 @@ void TestPregnancyRecordStore::unreadableFileIsNeverWritten()
         bytes.replace(0, 16, QByteArray("SQLite format 3\0", 16));
     else if (kind == QLatin1String("truncated"))
         bytes.truncate(700);
+    else if (kind == QLatin1String("short"))
+        bytes.chop(100);
+    else if (kind == QLatin1String("appended"))
+        bytes.append(100, 'x');
+    else if (kind == QLatin1String("page appended"))
+        bytes.append(bytes.mid(1024, 1024));
+    else if (kind == QLatin1String("page missing"))
+        bytes.chop(1024);
     else if (kind == QLatin1String("damaged"))
         bytes[1024 + 200] = char(bytes[1024 + 200] ^ 0x5a);
     if (kind != QLatin1String("missing"))
         QVERIFY(RecordTestFiles::write(path, bytes));
 
-    PregnancyRecordStore store(path, passphrase);
+    PregnancyRecordStore store(path);
     QStringList names;
     PregnancyRecord found;
     QCOMPARE(store.names(names), expected);
@@ -371,6 +425,7 @@ void TestPregnancyRecordStore::unreadableFileIsNeverWritten()
     QVERIFY(store.save(record("Durand", QDate(2009, 3, 1))) != RecordStoreStatus::Ok);
     QVERIFY(store.save(record("Dupont", QDate(2009, 3, 1)), QStringLiteral("Dupont")) != RecordStoreStatus::Ok);
     QVERIFY(store.remove(QStringLiteral("Dupont")) != RecordStoreStatus::Ok);
+    QVERIFY(store.changePassword("autre mot de passe") != RecordStoreStatus::Ok);
 
     if (kind == QLatin1String("missing"))
         QVERIFY(!QFile::exists(path));
@@ -379,10 +434,20 @@ void TestPregnancyRecordStore::unreadableFileIsNeverWritten()
     QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
 }
 
+void TestPregnancyRecordStore::noIdentifierOrDateInClear_data()
+{
+    QTest::addColumn<bool>("protectedFile");
+    QTest::newRow("built-in key") << false;
+    QTest::newRow("practice password") << true;
+}
+
 void TestPregnancyRecordStore::noIdentifierOrDateInClear()
 {
+    QFETCH(bool, protectedFile);
     const QString path = freshFile(QStringLiteral("clear.gro"));
     PregnancyRecordStore store(path);
+    if (protectedFile)
+        QCOMPARE(store.changePassword(Password), RecordStoreStatus::Ok);
     const PregnancyRecord kept{QStringLiteral("Élodie Kerbrat-Vasseur"), QDate(2009, 1, 15), QDate(2009, 1, 1),
                                QDate(2009, 10, 15)};
     const PregnancyRecord removed{QStringLiteral("Rosalinde Quennec"), QDate(2011, 7, 23), QDate(2011, 7, 9),
@@ -396,8 +461,137 @@ void TestPregnancyRecordStore::noIdentifierOrDateInClear()
     QList<QByteArray> secrets{"SQLite format 3", "Grossesse", "CREATE", "Kerbrat", "kerbrat", "Quennec", "quennec",
                               "2009-01-15", "2009-10-15", "2011-07-23", "15/01/2009", "2009", "2011"};
     secrets << QStringLiteral("Kerbrat").toUtf8() << QByteArray(reinterpret_cast<const char *>(u"Kerbrat"), 14);
+    secrets << Password;
     for (const QByteArray &secret : std::as_const(secrets))
         QVERIFY2(!bytes.contains(secret), secret.constData());
+}
+
+void TestPregnancyRecordStore::passwordSetChangedAndRemoved_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("set") << 3 << QByteArray() << Password;
+    QTest::newRow("changed, 200 records") << 200 << Password << QByteArray("un autre mot de passe");
+    QTest::newRow("removed") << 3 << Password << QByteArray();
+}
+
+void TestPregnancyRecordStore::passwordSetChangedAndRemoved()
+{
+    QFETCH(int, count);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QList<PregnancyRecord> records;
+    for (int i = 0; i < count; ++i)
+        records << record(QStringLiteral("Patiente n° %1").arg(i), QDate(2001, 1, 1).addDays(i * 17));
+    const QString path = fileWithRecords(QStringLiteral("rekey.gro"), records);
+    if (!before.isEmpty())
+        QCOMPARE(PregnancyRecordStore(path).changePassword(before), RecordStoreStatus::Ok);
+
+    PregnancyRecordStore store(path);
+    QCOMPARE(store.check(), before.isEmpty() ? RecordStoreStatus::Ok : RecordStoreStatus::Locked);
+    QCOMPARE(store.changePassword(after), before.isEmpty() ? RecordStoreStatus::Ok : RecordStoreStatus::Locked);
+    if (!before.isEmpty()) {
+        QCOMPARE(store.unlock(before + "x"), RecordStoreStatus::Locked);
+        QCOMPARE(store.unlock(before), RecordStoreStatus::Ok);
+        QCOMPARE(store.changePassword(after), RecordStoreStatus::Ok);
+    }
+    QCOMPARE(QFile::permissions(path) & PermissionBits, OwnerOnly);
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("rekey.gro*")}, QDir::Files),
+             QStringList{QStringLiteral("rekey.gro")});
+
+    // A new window: the file opens with the new password only.
+    PregnancyRecordStore later(path);
+    QCOMPARE(later.check(), after.isEmpty() ? RecordStoreStatus::Ok : RecordStoreStatus::Locked);
+    if (!after.isEmpty()) {
+        if (!before.isEmpty())
+            QCOMPARE(later.unlock(before), RecordStoreStatus::Locked);
+        QCOMPARE(later.unlock(after), RecordStoreStatus::Ok);
+    }
+    QCOMPARE(later.isProtected(), !after.isEmpty());
+    QStringList names;
+    QCOMPARE(later.names(names), RecordStoreStatus::Ok);
+    QCOMPARE(names.size(), count);
+    for (const PregnancyRecord &r : std::as_const(records)) {
+        PregnancyRecord found;
+        QCOMPARE(later.find(r.name, found), RecordStoreStatus::Ok);
+        QCOMPARE(found, r);
+    }
+    QCOMPARE(later.save(record("Nouvelle", QDate(2012, 2, 2))), RecordStoreStatus::Ok);
+}
+
+void TestPregnancyRecordStore::failedRekeyLeavesTheFileAsItWas_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::newRow("nothing can be written") << 0;
+    QTest::newRow("full after the first pages") << 4096;
+    QTest::newRow("full halfway") << 12288;
+}
+
+void TestPregnancyRecordStore::failedRekeyLeavesTheFileAsItWas()
+{
+    QFETCH(int, limit);
+    QList<PregnancyRecord> records;
+    for (int i = 0; i < 200; ++i)
+        records << record(QStringLiteral("Patiente n° %1").arg(i), QDate(2001, 1, 1).addDays(i));
+    const QString path = fileWithRecords(QStringLiteral("full.gro"), records);
+    const QByteArray before = RecordTestFiles::read(path);
+    QVERIFY(before.size() > 2 * limit);
+    PregnancyRecordStore store(path);
+    QCOMPARE(store.check(), RecordStoreStatus::Ok);
+    {
+        const FileSizeLimit full(rlim_t(limit > 0 ? limit : 1));
+        QCOMPARE(store.changePassword(Password), RecordStoreStatus::Failed);
+    }
+    QCOMPARE(RecordTestFiles::read(path), before);
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("full.gro*")}, QDir::Files),
+             QStringList{QStringLiteral("full.gro")});
+    // The store still holds the key that opens the file as it is.
+    QStringList names;
+    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+    QCOMPARE(names.size(), records.size());
+    QVERIFY(!store.isProtected());
+}
+
+void TestPregnancyRecordStore::fileWrittenBeforePasswordsStillOpens()
+{
+    // Written by the program before practice passwords and look-alike identifiers:
+    // "Caroline", with a zero-width space, with a no-break space, blanks, a
+    // right-to-left override, "straße" and "STRASSE", "ﬁligrane" and "FILIGRANE".
+    const QString path = m_dir.filePath(QStringLiteral("before.gro"));
+    QFile::remove(path);
+    QVERIFY(QFile::copy(QStringLiteral(RECORD_TEST_DATA "/fiches-before-passwords.gro"), path));
+    QFile::setPermissions(path, OwnerOnly);
+    PregnancyRecordStore store(path);
+    QStringList names;
+    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+    QCOMPARE(names.size(), 10);
+    const auto everyRecordReachable = [&] {
+        QStringList listed;
+        QCOMPARE(store.names(listed), RecordStoreStatus::Ok);
+        QCOMPARE(listed.size(), names.size());
+        QSet<QDate> dates;
+        for (const QString &name : std::as_const(listed)) {
+            PregnancyRecord found;
+            QCOMPARE(store.find(name, found), RecordStoreStatus::Ok);
+            QCOMPARE(found.name, name);
+            dates.insert(found.ddg);
+        }
+        QCOMPARE(dates.size(), listed.size());
+    };
+    everyRecordReachable();
+    // The first write brings the keys up to date; look-alikes already stored stay.
+    QCOMPARE(store.save(record("Strasse", QDate(2012, 1, 1))), RecordStoreStatus::Duplicate);
+    QCOMPARE(store.save(record("Durand", QDate(2012, 1, 1))), RecordStoreStatus::Ok);
+    QCOMPARE(store.save(record("FILIGRANE", QDate(2012, 3, 3)), QStringLiteral("FILIGRANE")), RecordStoreStatus::Ok);
+    names << QStringLiteral("Durand");
+    everyRecordReachable();
+    QCOMPARE(store.changePassword(Password), RecordStoreStatus::Ok);
+    everyRecordReachable();
+    QCOMPARE(store.remove(QString::fromUtf8("Caroline\u00A0")), RecordStoreStatus::Ok);
+    PregnancyRecord kept;
+    QCOMPARE(store.find(QStringLiteral("Caroline"), kept), RecordStoreStatus::Ok);
+    QCOMPARE(kept.ddg, QDate(2009, 1, 15));
 }
 
 void TestPregnancyRecordStore::simultaneousSavesLoseNothing()
