@@ -33,9 +33,10 @@ bool TapeFieldReader::refill()
         m_pos -= m_keep;
         m_keep = 0;
     }
-    // Everything kept has been scanned without finding the field's end; the
-    // two quotes of a quoted field do not count.
-    if (m_size > MaxFieldLength + 2) {
+    // Everything kept has been scanned without finding the field's end (or
+    // what follows it): far more than the longest field with its quotes,
+    // blanks and line end means a field too long, refused unread.
+    if (m_size > 2 * MaxFieldLength) {
         m_tooLong = true;
         m_ended = true;
         return false;

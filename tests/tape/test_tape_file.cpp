@@ -152,6 +152,8 @@ private slots:
         QTest::newRow("six cells") << Head + "0,\"\",\"12\",\"\",\"\",\"\"\r\n" << wrong << "";
         QTest::newRow("cell of 4096 bytes") << Head + "0,\"\",\"" + QByteArray(4096, '1') + "\",\"\",\"\"\r\n"
                                             << ok << "0||" + QString(4096, '1') + "||";
+        QTest::newRow("last cell of 4096 bytes") << Head + "0,\"\",\"\",\"\",\"" + QByteArray(4096, '1') + "\"  \r\n"
+                                                 << ok << "0||||" + QString(4096, '1');
         QTest::newRow("cell of 4097 bytes") << Head + "0,\"\",\"" + QByteArray(4097, '1') + "\",\"\",\"\"\r\n"
                                             << wrong << "";
         QTest::newRow("unquoted cell of 4097 bytes") << Head + "0,\"\"," + QByteArray(4097, '1') + ",\"\",\"\"\r\n"
