@@ -12,9 +12,10 @@ clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitiz
   -I"$root/src" \
   "$root/tests/fuzz/fuzz_tape_reader.cpp" \
   "$root/src/tape/TapeFileFormat.cpp" "$root/src/tape/TapeFieldReader.cpp" "$root/src/tape/TapeLine.cpp" \
-  "$root/src/tape/TapeLines.cpp" "$root/src/tape/Windows1252.cpp" \
+  "$root/src/tape/TapeLines.cpp" "$root/src/tape/Windows1252.cpp" "$root/src/calc/NumberText.cpp" \
   $(pkg-config --cflags --libs Qt6Core) \
   -o "$out/fuzz_tape_reader"
 # Leaks inside the uninstrumented Qt library are not the reader's.
 ASAN_OPTIONS=detect_leaks=0 "$out/fuzz_tape_reader" -max_total_time="$seconds" -timeout=10 \
-  -rss_limit_mb=2048 -max_len=4096 -print_final_stats=1 "$out/corpus"
+  -rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
+  -dict="$root/tests/fuzz/tape-reader.dict" "$out/corpus"

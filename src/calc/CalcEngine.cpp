@@ -16,6 +16,14 @@ QString typedTooLargeMessage()
     return QStringLiteral("Erreur: le nombre saisi dépasse la capacité de la calculatrice.");
 }
 
+// A value as the tape holds it: 15 significant digits. Every value the
+// engine writes as an operand goes on with this value, so that
+// recalculating the tape finds the very results the display showed.
+double asOnTape(double value)
+{
+    return TextToNumber(NumberToText(value)).value_or(value);
+}
+
 bool readsAsNumber(const QString &answer)
 {
     bool ok = false;
@@ -48,7 +56,7 @@ bool CalcEngine::readTyped(double &target)
         m_prompt.message(typedTooLargeMessage(), UserPrompt::Icon::Warning);
         return false;
     }
-    target = *value;
+    target = asOnTape(*value);
     return true;
 }
 
@@ -58,10 +66,31 @@ void CalcEngine::showValue(double value)
     m_display = NumberToText(value);
 }
 
-void CalcEngine::writeOperandLine(double value)
+double CalcEngine::writeOperandLine(double value)
 {
+    // Inside a calculation an operand line without an operator can only
+    // follow a function line: the new value replaces that function's result.
+    if (m_operationInProgress && m_tape.cell(m_tape.openLineIndex(), Tape::OperatorColumn).isEmpty())
+        strikeReplacedOperand();
     m_tape.setOpen(Tape::ValueColumn, NumberToText(value));
     m_tape.appendLine();
+    return asOnTape(value);
+}
+
+// A value typed, recalled, pasted or cleared right after a function inside
+// a calculation replaces the function's result, as on the display. The
+// operand line and the function lines that led to the replaced result stay
+// on the tape in the colours of a cancelled line, out of the calculation,
+// and the new value takes their operator.
+void CalcEngine::strikeReplacedOperand()
+{
+    qint64 line = m_tape.openLineIndex() - 1;
+    while (line >= 0 && m_tape.kind(line) == Tape::Kind::Function)
+        m_tape.strikeOut(line--);
+    if (line >= 0 && m_tape.kind(line) == Tape::Kind::Operand
+        && !m_tape.cell(line, Tape::OperatorColumn).isEmpty())
+        m_tape.strikeOut(line);
+    m_tape.setOpen(Tape::OperatorColumn, m_pendingOperator);
 }
 
 void CalcEngine::writeFunctionLine(const QString &name, double result, const QString &parameter)
@@ -113,6 +142,10 @@ void CalcEngine::clearEntryKey()
     else
         m_accumulator = 0;
     showValue(0);
+    // Inside a calculation, a cleared function result is replaced by 0 as
+    // by a recalled value: the next operator or "=" writes it.
+    if (m_entryState == EntryState::ResultShown && m_operationInProgress)
+        m_entryState = EntryState::ValueRecalled;
     // A cleared total is a value the tape does not hold: the cleared 0 starts
     // a new calculation, so the next operator writes it as its first line.
     if (m_entryState == EntryState::ResultShown && !m_operationInProgress)
@@ -155,11 +188,9 @@ void CalcEngine::negate()
     double result = 0;
     if (m_operationInProgress) {
         if (m_entryState == EntryState::ValueRecalled) {
-            writeOperandLine(m_operand);
-            m_operand = -1 * m_operand;
+            m_operand = -1 * writeOperandLine(m_operand);
         } else if (m_entryState == EntryState::OperatorChosen) {
-            writeOperandLine(m_accumulator);
-            m_operand = -1 * m_accumulator;
+            m_operand = -1 * writeOperandLine(m_accumulator);
         } else {
             m_operand = -1 * m_operand;
         }
@@ -168,7 +199,7 @@ void CalcEngine::negate()
         // A cleared value is not on the tape yet either: write it first so
         // that the "+/-" line never stands without its input.
         if (m_entryState == EntryState::ValueRecalled || m_entryState == EntryState::Cleared)
-            writeOperandLine(m_accumulator);
+            m_accumulator = writeOperandLine(m_accumulator);
         m_accumulator = -1 * m_accumulator;
         result = m_accumulator;
     }
@@ -189,7 +220,7 @@ void CalcEngine::operatorKey(int op)
         if (m_entryState == EntryState::Typing && !readTyped(m_accumulator))
             return;
         if (m_entryState != EntryState::ResultShown)
-            writeOperandLine(m_accumulator);
+            m_accumulator = writeOperandLine(m_accumulator);
         m_operationInProgress = true;
     } else {
         if (!evaluatePending())
@@ -210,6 +241,8 @@ bool CalcEngine::evaluatePending()
 {
     if (m_entryState == EntryState::Typing && !readTyped(m_operand))
         return false;
+    if (m_entryState == EntryState::ValueRecalled)
+        m_operand = asOnTape(m_operand); // it is written as an operand line next
     const Operators::Outcome outcome = Operators::evaluate(m_accumulator, m_operand, m_pendingOperator);
     if (!outcome.accepted)
         m_prompt.message(outcome.message, UserPrompt::Icon::Warning);
@@ -245,16 +278,13 @@ bool CalcEngine::functionInput(double &input)
         case EntryState::Typing:
             if (!readTyped(m_operand))
                 return false;
-            writeOperandLine(m_operand);
-            input = m_operand;
+            input = m_operand = writeOperandLine(m_operand);
             break;
         case EntryState::ValueRecalled:
-            writeOperandLine(m_operand);
-            input = m_operand;
+            input = m_operand = writeOperandLine(m_operand);
             break;
         case EntryState::OperatorChosen:
-            writeOperandLine(m_accumulator);
-            input = m_accumulator;
+            input = writeOperandLine(m_accumulator);
             break;
         default:
             input = m_operand;
@@ -266,7 +296,7 @@ bool CalcEngine::functionInput(double &input)
         return false;
     if (m_entryState == EntryState::Typing || m_entryState == EntryState::ValueRecalled
         || m_entryState == EntryState::Cleared)
-        writeOperandLine(m_accumulator);
+        m_accumulator = writeOperandLine(m_accumulator);
     input = m_accumulator;
     return true;
 }
@@ -343,6 +373,10 @@ void CalcEngine::newTape()
 
 bool CalcEngine::paste(const QString &text)
 {
+    // No number the calculator shows is this long; refusing longer texts
+    // before reading them keeps a huge clipboard from freezing the window.
+    if (QStringView(text).trimmed().size() > MaxPasteLength)
+        return false;
     std::optional<double> value = TextToNumber(text.trimmed());
     if (!value) {
         bool ok = false;

@@ -32,7 +32,9 @@ public:
     void constantKey(int k);
 
     // Menu commands: "Grille vierge" and "Coller". Paste returns false and
-    // changes nothing when the text is not a number.
+    // changes nothing when the text is not a number or, blanks around it
+    // aside, is longer than MaxPasteLength characters.
+    static constexpr int MaxPasteLength = 100;
     void newTape();
     bool paste(const QString &text);
 
@@ -62,7 +64,9 @@ private:
     bool readTyped(double &target);
     bool evaluatePending();
     void showValue(double value);
-    void writeOperandLine(double value);
+    // Returns the value as the tape holds it, the one to go on with.
+    double writeOperandLine(double value);
+    void strikeReplacedOperand();
     void writeFunctionLine(const QString &name, double result, const QString &parameter);
     bool functionInput(double &input);
     void negate();

@@ -1,5 +1,6 @@
 #include "calc/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -18,24 +19,41 @@ QString NumberToText(double x)
 
 namespace {
 
+// Far beyond the exponent of any double, and far from the limits of the
+// type, so that adding a mantissa's length to it can never overflow.
+constexpr long long ExponentLimit = 1'000'000'000;
+
+// The exponent after "e" or "E", saturated at ExponentLimit: a text may
+// carry any number of exponent digits.
+long long exponentOf(const std::string &text, std::size_t pos)
+{
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        negative = text[pos++] == '-';
+    long long exponent = 0;
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos)
+        exponent = std::min(ExponentLimit, exponent * 10 + (text[pos] - '0'));
+    return negative ? -exponent : exponent;
+}
+
 // Decimal exponent of the first significant digit of a well-formed number
 // text (with "." as separator); used to tell an underflow from an overflow.
-long magnitudeOf(const std::string &text)
+long long magnitudeOf(const std::string &text)
 {
     const std::size_t ePos = text.find_first_of("eE");
     const std::string mantissa = text.substr(0, ePos);
-    long exponent = 0;
-    if (ePos != std::string::npos)
-        exponent = std::strtol(text.c_str() + ePos + 1, nullptr, 10);
+    const long long exponent = ePos == std::string::npos ? 0 : exponentOf(text, ePos + 1);
     const std::size_t point = mantissa.find('.');
     const std::string whole = mantissa.substr(0, point);
     const std::size_t firstWhole = whole.find_first_not_of("-+0");
     if (firstWhole != std::string::npos)
-        return long(whole.size() - firstWhole) - 1 + exponent;
+        return static_cast<long long>(whole.size() - firstWhole) - 1 + exponent;
     if (point == std::string::npos)
         return exponent;
     const std::size_t firstFraction = mantissa.find_first_not_of('0', point + 1);
-    return -long(firstFraction - point) + exponent;
+    if (firstFraction == std::string::npos)
+        return exponent;
+    return -static_cast<long long>(firstFraction - point) + exponent;
 }
 
 bool isNumberSyntax(const QString &text)

@@ -20,13 +20,15 @@ Outcome checked(double accumulator, double value)
     return accepted(value);
 }
 
-// Number of decimals a subtraction keeps for an operand: the characters
-// after the comma of its text, or the whole text's length when it has none.
+// Number of decimals a subtraction keeps for an operand: the decimals of
+// its value as the display writes it, counted in plain positional form so
+// that 1E-05 has 5 and 1,5E-07 has 8; a whole number counts the length of
+// its text. The rounding then only ever removes binary noise.
 int decimalCount(double x)
 {
-    const QString text = NumberToText(x);
-    const int comma = int(text.indexOf(QLatin1Char(',')));
-    return comma < 0 ? int(text.size()) : int(text.size()) - comma - 1;
+    const QString plain = DecimalText(x).plain();
+    const int point = int(plain.indexOf(QLatin1Char('.')));
+    return point < 0 ? int(NumberToText(x).size()) : int(plain.size()) - point - 1;
 }
 
 Outcome subtract(double a, double o)

@@ -41,7 +41,9 @@ long long remove(Tape &tape)
         const Tape::Kind kind = tape.kind(line);
         if (kind == Tape::Kind::Cancel) {
             drop(line);
-            inside = true;
+            // A struck-out line goes alone; a cancel line takes its calculation.
+            if (!tape.isStruckOut(line))
+                inside = true;
             continue;
         }
         if (!inside)

@@ -53,9 +53,16 @@ LineEditor::Outcome LineEditor::remove()
         removeAt(m_line);
     } else {
         removeAt(m_line);
-        // The functions applied to the removed value go with it.
+        // The functions applied to the removed value go with it, and so do
+        // the struck-out lines of the value it had replaced.
         while (m_line <= m_last && m_tape.kind(m_line) == Tape::Kind::Function)
             removeAt(m_line);
+        while (m_line > m_first && m_tape.isStruckOut(m_line - 1))
+            removeAt(--m_line);
+        // Struck-out lines cannot open a calculation.
+        if (m_line == m_first)
+            while (m_line <= m_last && m_tape.isStruckOut(m_line))
+                removeAt(m_line);
         if (m_last < m_first) {
             modified = false;
         } else {

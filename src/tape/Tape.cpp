@@ -29,6 +29,19 @@ void Tape::setValueForeColor(qint64 line, quint32 color)
     emit lineChanged(line);
 }
 
+void Tape::strikeOut(qint64 line)
+{
+    TapeLine &l = m_lines[std::size_t(line)];
+    l.backColor = CancelBack;
+    l.valueForeColor = CancelFore;
+    emit lineChanged(line);
+}
+
+bool Tape::isStruckOut(qint64 line) const
+{
+    return kind(line) == Kind::Cancel && !m_lines[std::size_t(line)].cellIsEmpty(OperatorColumn);
+}
+
 Tape::Kind Tape::kind(qint64 line) const
 {
     switch (m_lines[std::size_t(line)].backColor) {

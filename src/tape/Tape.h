@@ -35,6 +35,12 @@ public:
     void setValueForeColor(qint64 line, quint32 color);
     Kind kind(qint64 line) const;
 
+    // A struck-out line: a line of a calculation whose value was replaced
+    // before the calculation went on. It keeps its operator and value, takes
+    // the colours of a cancel line and is left out of the recalculation.
+    void strikeOut(qint64 line);
+    bool isStruckOut(qint64 line) const;
+
     // The comment without its indent, and setting it with the indent (an
     // empty or blank comment clears the cell and its marker).
     QString comment(qint64 line) const;

@@ -33,8 +33,11 @@ bool TapeFieldReader::refill()
         m_pos -= m_keep;
         m_keep = 0;
     }
-    if (m_size > MaxFieldLength) {
-        m_failed = true;
+    // Everything kept has been scanned without finding the field's end (or
+    // what follows it): far more than the longest field with its quotes,
+    // blanks and line end means a field too long, refused unread.
+    if (m_size > 2 * MaxFieldLength) {
+        m_tooLong = true;
         m_ended = true;
         return false;
     }
@@ -152,8 +155,11 @@ bool TapeFieldReader::next(std::string_view &field, bool &quoted)
         while (end > 0 && byteAt(m_keep + end - 1) == Space)
             --end;
         m_pos = m_keep + stop;
+        // Such a quote could never be written back.
+        if (std::memchr(m_data.get() + m_keep, Quote, std::size_t(end)))
+            return false;
     }
-    if (!skipSeparator() || m_failed)
+    if (end - begin > MaxFieldLength || !skipSeparator() || m_failed || m_tooLong)
         return false;
     field = std::string_view(m_data.get() + m_keep + begin, std::size_t(end - begin));
     return true;

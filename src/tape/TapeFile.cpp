@@ -34,11 +34,15 @@ TapeFile::Loaded TapeFile::load(const QString &path)
         loaded.message = openFailedMessage();
         return loaded;
     }
+    if (file.size() > MaxFileSize) {
+        loaded.message = wrongFormatMessage();
+        return loaded;
+    }
     TapeFileFormat::ReadResult result = TapeFileFormat::read(file);
     switch (result.status) {
     case TapeFileFormat::ReadStatus::Ok: loaded.lines = std::move(result.lines); break;
     case TapeFileFormat::ReadStatus::NotATapeFile: loaded.message = wrongFormatMessage(); break;
-    case TapeFileFormat::ReadStatus::Unreadable: loaded.message = openFailedMessage(); break;
+    case TapeFileFormat::ReadStatus::DeviceFailed: loaded.message = openFailedMessage(); break;
     }
     return loaded;
 }

@@ -24,6 +24,10 @@ public:
     // An empty message on success, otherwise the French message to show.
     static QString save(const Tape &tape, const QString &path, const QString &version);
 
+    // A million-line tape takes about 22 MB: a file beyond this size is
+    // refused before it is read.
+    static constexpr qint64 MaxFileSize = qint64(1) << 30;
+
     struct Loaded
     {
         QString message;  // empty on success

@@ -42,45 +42,46 @@ TapeFileFormat::ReadResult TapeFileFormat::read(QIODevice &device, qsizetype chu
 {
     ReadResult result;
     TapeFieldReader fields(device, chunkSize);
+    const auto failed = [&result, &fields] {
+        result.status = fields.deviceFailed() ? ReadStatus::DeviceFailed : ReadStatus::NotATapeFile;
+        result.lines.clear();
+        return std::move(result);
+    };
     Windows1252 codec;
     std::string_view field;
     bool quoted = false;
 
     const bool hasFirst = fields.next(field, quoted);
     const std::optional<QString> first = hasFirst ? codec.decode(field.data(), field.size()) : std::nullopt;
-    if (!first || *first != header()) {
-        if (!fields.deviceFailed())
-            result.status = ReadStatus::NotATapeFile;
-        return result;
-    }
-    if (!fields.next(field, quoted))
-        return result;
+    if (!first || *first != header() || !fields.next(field, quoted))
+        return failed();
     const std::optional<QString> version = codec.decode(field.data(), field.size());
     if (!version)
-        return result;
+        return failed();
     result.version = *version;
 
     std::string decoded;
     while (!fields.atEnd()) {
         TapeLine line;
         if (!fields.next(field, quoted))
-            return result;
+            return failed();
         const std::optional<int> kind = parseKind(field);
         if (!kind)
-            return result;
+            return failed();
         for (int column = 0; column < TapeLine::CellCount; ++column) {
             if (!fields.next(field, quoted))
-                return result;
+                return failed();
             decoded.clear();
             if (!codec.decode(field.data(), field.size(), decoded))
-                return result;
+                return failed();
             line.setCellUtf8(column, decoded);
         }
         colourByKind(line, unsigned(*kind));
         result.lines.pushBack(std::move(line));
     }
-    if (!fields.deviceFailed())
-        result.status = ReadStatus::Ok;
+    if (fields.deviceFailed())
+        return failed();
+    result.status = ReadStatus::Ok;
     return result;
 }
 

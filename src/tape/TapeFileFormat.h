@@ -17,10 +17,12 @@ class TapeFileFormat
 public:
     static QString header() { return QStringLiteral("Zamto Application Rondovinette"); }
 
-    enum class ReadStatus { Ok, NotATapeFile, Unreadable };
+    // Anything but a tape file's bytes, a bad record as well as a foreign
+    // file, is NotATapeFile; DeviceFailed is kept for the device's own errors.
+    enum class ReadStatus { Ok, NotATapeFile, DeviceFailed };
     struct ReadResult
     {
-        ReadStatus status = ReadStatus::Unreadable;
+        ReadStatus status = ReadStatus::NotATapeFile;
         QString version;
         TapeLines lines;  // coloured by their kind
     };

@@ -84,6 +84,9 @@ void TapePrintLayout::print(const Tape &tape, PrintSurface &surface)
 
         surface.setCurrentY(top);
         QString value = line.cell(Tape::ValueColumn);
+        // On paper, without the colours, a replaced value shows by its brackets.
+        if (tape.isStruckOut(row))
+            value = QLatin1Char('(') + value + QLatin1Char(')');
         if (surface.textWidth(value) > WidestValue)
             value = QStringLiteral("###########");
         printAt(surface, ValueRight - surface.textWidth(value), value);

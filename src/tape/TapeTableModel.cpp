@@ -48,7 +48,8 @@ QVariant TapeTableModel::data(const QModelIndex &index, int role) const
             return QBrush(TranslateColor(line.backColor));
         return {};
     case Qt::ForegroundRole:
-        if (column == 1 && line.valueForeColor != 0)
+        // Column 0 too: a struck-out line keeps its operator on the dark back.
+        if (column <= 1 && line.valueForeColor != 0)
             return QBrush(TranslateColor(line.valueForeColor));
         return {};
     case Qt::TextAlignmentRole:

@@ -72,6 +72,8 @@ void TestCalcEngine::sequences_data()
     QTest::newRow("0,3-0,1") << "0,3 - 0,1 =" << "0,2" << "0,3:0 | - 0,1:0 | = 0,2:2" << none;
     QTest::newRow("1-0,9") << "1 - 0,9 =" << "0,1" << "1:0 | - 0,9:0 | = 0,1:2" << none;
     QTest::newRow("10-0,125") << "10 - 0,125 =" << "9,875" << "10:0 | - 0,125:0 | = 9,875:2" << none;
+    QTest::newRow("small operands keep their decimals") << "0,00001 - 0,000001 =" << "9E-06" << "1E-05:0 | - 1E-06:0 | = 9E-06:2" << none;
+    QTest::newRow("small operand minus 0") << "0,0000001 - 0 =" << "1E-07" << "1E-07:0 | - 0:0 | = 1E-07:2" << none;
     QTest::newRow("0,1+0,2 not rounded") << "0,1 + 0,2 =" << "0,3" << "0,1:0 | + 0,2:0 | = 0,3:2" << none;
     QTest::newRow("10/0") << "10 / 0 =" << "10" << "10:0 | / 0:0 | = 10:2" << div0;
     QTest::newRow("12/0 then go on") << "12 / 0 = " << "12" << "12:0 | / 0:0 | = 12:2" << div0;
@@ -132,6 +134,17 @@ void TestCalcEngine::sequences_data()
     QTest::newRow("pi then digit") << "pi 2" << "3,14159265358979323846264338327952" << "" << none;
     QTest::newRow("pi comma ignored") << "pi ," << "3,1415926535897932384626433832795" << "" << none;
     QTest::newRow("pi in operation") << "1 + pi =" << "4,14159265358979" << "1:0 | + 3,14159265358979:0 | = 4,14159265358979:2" << none;
+    // An entry counts with the digits the tape holds of it.
+    QTest::newRow("pi times 2") << "pi x 2 =" << "6,28318530717958" << "3,14159265358979:0 | x 2:0 | = 6,28318530717958:2" << none;
+    QTest::newRow("long typed operand") << "0,1234567890123456 x 2 =" << "0,246913578024692"
+        << "0,123456789012346:0 | x 2:0 | = 0,246913578024692:2" << none;
+    // A value given right after a function inside a calculation replaces
+    // the function's result; the replaced lines are struck out.
+    QTest::newRow("number after function") << "2 x 3 F4 4 =" << "8" << "2:0 | x 3:3 | Carré 9:3 | x 4:0 | = 8:2" << none;
+    QTest::newRow("twice") << "2 x 3 F4 4 F4 5 =" << "10" << "2:0 | x 3:3 | Carré 9:3 | x 4:3 | Carré 16:3 | x 5:0 | = 10:2" << none;
+    QTest::newRow("recalled after function") << "5 MS1 C 2 x 3 F4 MR1 x 1 =" << "10" << "2:0 | x 3:3 | Carré 9:3 | x 5:0 | x 1:0 | = 10:2" << none;
+    QTest::newRow("cleared after function") << "2 x 3 F4 CE =" << "0" << "2:0 | x 3:3 | Carré 9:3 | x 0:0 | = 0:2" << none;
+    QTest::newRow("function after operator then number") << "12 + F3 5 F4 =" << "37" << "12:0 | + 12:3 | RCarrée 3,46410161513775:3 | + 5:0 | Carré 25:1 | = 37:2" << none;
     QTest::newRow("function after total") << "12 + 4 = F3" << "4" << "12:0 | + 4:0 | = 16:2 | RCarrée 4:1" << none;
     QTest::newRow("function on recalled value") << "5 MS1 C MR1 F4" << "25" << "5:0 | Carré 25:1" << none;
 }
@@ -290,6 +303,10 @@ void TestCalcEngine::paste_data()
     QTest::newRow("abc") << "7" << "abc" << false << "7" << "7:0 | + 1:0 | = 8:2";
     QTest::newRow("blanks around") << "" << " 12 " << true << "12" << "12:0 | + 1:0 | = 13:2";
     QTest::newRow("into operand") << "5 +" << "2" << true << "2" << "5:0 | + 2:0 | + 1:0 | = 8:2";
+    QTest::newRow("100 characters") << "" << "1" + QString(99, '0') << true << "1E+99" << "1E+99:0 | + 1:0 | = 1E+99:2";
+    QTest::newRow("101 characters refused") << "7" << "1" + QString(100, '0') << false << "7" << "7:0 | + 1:0 | = 8:2";
+    QTest::newRow("huge exponent refused") << "7" << "10E99999999999999999999" << false << "7" << "7:0 | + 1:0 | = 8:2";
+    QTest::newRow("tiny exponent is 0") << "7" << "0,01E-99999999999999999999" << true << "0" << "0:0 | + 1:0 | = 1:2";
 }
 
 void TestCalcEngine::paste()

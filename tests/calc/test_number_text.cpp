@@ -51,6 +51,10 @@ private slots:
         QTest::newRow("underflow reads as zero") << "1E-400" << true << 0.0;
         QTest::newRow("overflow refused") << "1E+400" << false << 0.0;
         QTest::newRow("long overflow refused") << "1" + QString(400, '0') << false << 0.0;
+        QTest::newRow("huge exponent refused") << "10E99999999999999999999" << false << 0.0;
+        QTest::newRow("huge exponent alone refused") << "1E99999999999999999999" << false << 0.0;
+        QTest::newRow("tiny exponent reads as zero") << "0,01E-99999999999999999999" << true << 0.0;
+        QTest::newRow("tiny exponent with many digits") << "-123,45E-9223372036854775809" << true << 0.0;
         QTest::newRow("point refused") << "1.5" << false << 0.0;
         QTest::newRow("letters") << "abc" << false << 0.0;
         QTest::newRow("empty") << "" << false << 0.0;
@@ -95,6 +99,8 @@ private slots:
         QTest::newRow("exponent") << "1E10" << 1e10;
         QTest::newRow("dangling exponent") << "4e" << 4.0;
         QTest::newRow("huge") << "1E999" << HUGE_VAL;
+        QTest::newRow("huge exponent") << "10E99999999999999999999" << HUGE_VAL;
+        QTest::newRow("tiny exponent") << "0.01E-99999999999999999999" << 0.0;
     }
     void leadingNumber()
     {

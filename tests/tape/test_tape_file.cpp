@@ -105,7 +105,6 @@ private slots:
         QTest::addColumn<QString>("lines");
         const int ok = int(TapeFileFormat::ReadStatus::Ok);
         const int wrong = int(TapeFileFormat::ReadStatus::NotATapeFile);
-        const int bad = int(TapeFileFormat::ReadStatus::Unreadable);
         QTest::newRow("total line") << Head + "0,\"\",\"12\",\"\",\"\"\r\n2,\"=\",\"12\",\"\",\"\"\r\n" << ok
                                     << "0||12|| / 2|=|12||";
         QTest::newRow("header only") << Head << ok << "";
@@ -121,10 +120,10 @@ private slots:
             << ok << "0||4||";
         QTest::newRow("kind 7 reads as operand") << Head + "7,\"+\",\"4\",\"\",\"\"\r\n" << ok << "0|+|4||";
         QTest::newRow("kind 255") << Head + "255,\"+\",\"4\",\"\",\"\"\r\n" << ok << "0|+|4||";
-        QTest::newRow("kind 256") << Head + "256,\"+\",\"4\",\"\",\"\"\r\n" << bad << "";
-        QTest::newRow("kind not a number") << Head + "x,\"+\",\"4\",\"\",\"\"\r\n" << bad << "";
-        QTest::newRow("negative kind") << Head + "-1,\"+\",\"4\",\"\",\"\"\r\n" << bad << "";
-        QTest::newRow("empty kind") << Head + ",\"+\",\"4\",\"\",\"\"\r\n" << bad << "";
+        QTest::newRow("kind 256") << Head + "256,\"+\",\"4\",\"\",\"\"\r\n" << wrong << "";
+        QTest::newRow("kind not a number") << Head + "x,\"+\",\"4\",\"\",\"\"\r\n" << wrong << "";
+        QTest::newRow("negative kind") << Head + "-1,\"+\",\"4\",\"\",\"\"\r\n" << wrong << "";
+        QTest::newRow("empty kind") << Head + ",\"+\",\"4\",\"\",\"\"\r\n" << wrong << "";
         QTest::newRow("kind with spaces") << Head + " 3 ,\"\",\"Annulation\",\"\",\"\"\r\n" << ok
                                           << "3||Annulation||";
         QTest::newRow("comment keeps its ten spaces")
@@ -136,18 +135,30 @@ private slots:
         QTest::newRow("Windows-1252 text")
             << Head + "1,\"D\xe9" "cimal\",\"3,14\",\"          \x80 \xe0 \xff\",\"2\"\r\n" << ok
             << QString::fromUtf8("1|Décimal|3,14|          € à ÿ|2");
-        QTest::newRow("byte undefined in Windows-1252") << Head + "0,\"\",\"\x81\",\"\",\"\"\r\n" << bad << "";
+        QTest::newRow("byte undefined in Windows-1252") << Head + "0,\"\",\"\x81\",\"\",\"\"\r\n" << wrong << "";
         QTest::newRow("no line end after the last record") << Head + "0,\"\",\"1\",\"\",\"\"" << ok << "0||1||";
         QTest::newRow("blank lines at the end") << Head + "0,\"\",\"1\",\"\",\"\"\r\n\r\n  \r\n" << ok
                                                 << "0||1||";
         QTest::newRow("bare LF line ends") << QByteArray("\"Zamto Application Rondovinette\"\n\"1\"\n0,\"\",\"1\",\"\",\"\"\n")
                                            << ok << "0||1||";
-        QTest::newRow("file ends inside a record") << Head + "0,\"\",\"12\"" << bad << "";
-        QTest::newRow("file ends inside a quoted field") << Head + "0,\"\",\"12" << bad << "";
+        QTest::newRow("file ends inside a record") << Head + "0,\"\",\"12\"" << wrong << "";
+        QTest::newRow("file ends inside a quoted field") << Head + "0,\"\",\"12" << wrong << "";
         QTest::newRow("second record cut short")
-            << Head + "0,\"\",\"12\",\"\",\"\"\r\n2,\"=\"" << bad << "";
-        QTest::newRow("text after a closing quote") << Head + "0,\"\"x,\"12\",\"\",\"\"\r\n" << bad << "";
-        QTest::newRow("file ends after the header") << QByteArray("\"Zamto Application Rondovinette\"") << bad
+            << Head + "0,\"\",\"12\",\"\",\"\"\r\n2,\"=\"" << wrong << "";
+        QTest::newRow("text after a closing quote") << Head + "0,\"\"x,\"12\",\"\",\"\"\r\n" << wrong << "";
+        QTest::newRow("quote inside an unquoted cell") << Head + "0,\"\",1\"2,\"\",\"\"\r\n" << wrong << "";
+        QTest::newRow("quote inside an unquoted version")
+            << QByteArray("\"Zamto Application Rondovinette\"\r\n1\"0\r\n") << wrong << "";
+        QTest::newRow("six cells") << Head + "0,\"\",\"12\",\"\",\"\",\"\"\r\n" << wrong << "";
+        QTest::newRow("cell of 4096 bytes") << Head + "0,\"\",\"" + QByteArray(4096, '1') + "\",\"\",\"\"\r\n"
+                                            << ok << "0||" + QString(4096, '1') + "||";
+        QTest::newRow("last cell of 4096 bytes") << Head + "0,\"\",\"\",\"\",\"" + QByteArray(4096, '1') + "\"  \r\n"
+                                                 << ok << "0||||" + QString(4096, '1');
+        QTest::newRow("cell of 4097 bytes") << Head + "0,\"\",\"" + QByteArray(4097, '1') + "\",\"\",\"\"\r\n"
+                                            << wrong << "";
+        QTest::newRow("unquoted cell of 4097 bytes") << Head + "0,\"\"," + QByteArray(4097, '1') + ",\"\",\"\"\r\n"
+                                                     << wrong << "";
+        QTest::newRow("file ends after the header") << QByteArray("\"Zamto Application Rondovinette\"") << wrong
                                                     << "";
     }
     void read()
@@ -178,7 +189,28 @@ private slots:
         QFETCH(qsizetype, readable);
         FailingDevice device(Head + "0,\"\",\"12\",\"\",\"\"\r\n2,\"=\",\"12\",\"\",\"\"\r\n", readable);
         const TapeFileFormat::ReadResult result = TapeFileFormat::read(device, 4);
-        QCOMPARE(int(result.status), int(TapeFileFormat::ReadStatus::Unreadable));
+        QCOMPARE(int(result.status), int(TapeFileFormat::ReadStatus::DeviceFailed));
+    }
+
+    // A hostile cell is refused once the reader has seen the longest
+    // possible cell, never read to its end.
+    void longCellIsRefusedUnread_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<char>("fill");
+        QTest::newRow("quoted") << QByteArray("0,\"\",\"") << '1';
+        QTest::newRow("unquoted zero bytes") << QByteArray("0,\"\",") << '\0';
+        QTest::newRow("blanks before a cell") << QByteArray("0,\"\",") << ' ';
+        QTest::newRow("blanks after a quote") << QByteArray("0,\"\",\"1\"") << ' ';
+    }
+    void longCellIsRefusedUnread()
+    {
+        QFETCH(QByteArray, start);
+        QFETCH(char, fill);
+        const QByteArray bytes = Head + start + QByteArray(10'000'000, fill) + "\",\"\",\"\"\r\n";
+        FailingDevice device(bytes, bytes.size());
+        QCOMPARE(int(TapeFileFormat::read(device).status), int(TapeFileFormat::ReadStatus::NotATapeFile));
+        QVERIFY2(device.pos() < 200'000, qPrintable(QString::number(device.pos())));
     }
 
     void writeErrorOfTheDeviceIsReported()
@@ -331,9 +363,12 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("lower-case header") << QByteArray("\"zamto application rondovinette\"\r\n\"1.0.0\"\r\n")
                                            << TapeFile::wrongFormatMessage();
+        // A bad record after a good header is a wrong format, not a disk error.
         QTest::newRow("ends inside a record") << Head + "0,\"\",\"12\",\"\",\"\"\r\n2,\"=\"\r\n"
-                                              << TapeFile::openFailedMessage();
-        QTest::newRow("kind 300") << Head + "300,\"\",\"12\",\"\",\"\"\r\n" << TapeFile::openFailedMessage();
+                                              << TapeFile::wrongFormatMessage();
+        QTest::newRow("kind 256") << Head + "256,\"\",\"12\",\"\",\"\"\r\n" << TapeFile::wrongFormatMessage();
+        QTest::newRow("unclosed quote") << Head + "0,\"\",\"12,\"\",\"\"\r\n" << TapeFile::wrongFormatMessage();
+        QTest::newRow("undefined byte") << Head + "0,\"\",\"\x81\",\"\",\"\"\r\n" << TapeFile::wrongFormatMessage();
     }
     void loadMessages()
     {

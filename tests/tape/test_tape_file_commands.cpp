@@ -143,20 +143,27 @@ private slots:
     void badFilesLeaveTheTapeAsItWas_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("sparseSize");
         QTest::addColumn<QString>("message");
         QTest::newRow("lower-case header") << QByteArray("\"zamto application rondovinette\"\r\n\"1.0.0\"\r\n")
-                                           << "Format de fichier erroné.";
+                                           << qint64(0) << "Format de fichier erroné.";
         QTest::newRow("fails after two records")
-            << Head + "0,\"\",\"1\",\"\",\"\"\r\n0,\"+\",\"2\",\"\",\"\"\r\n2,\"=\""
-            << "Une erreur s'est produite lors de l'ouverture du fichier.";
+            << Head + "0,\"\",\"1\",\"\",\"\"\r\n0,\"+\",\"2\",\"\",\"\"\r\n2,\"=\"" << qint64(0)
+            << "Format de fichier erroné.";
+        // Zero bytes up to the size, which take no room on disk.
+        QTest::newRow("2,2 GB file") << Head + "0,\"\",\"" << qint64(2'200'000'000) << "Format de fichier erroné.";
+        QTest::newRow("200 MB cell") << Head + "0,\"\"," << qint64(200'000'000) << "Format de fichier erroné.";
     }
     void badFilesLeaveTheTapeAsItWas()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(qint64, sparseSize);
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bad.dat"));
         writeFile(path, bytes);
+        if (sparseSize > 0)
+            QVERIFY(QFile::resize(path, sparseSize));
         Fixture f;
         press(f.engine, "12 + 5 = 4");
         f.commands.fileName = path;

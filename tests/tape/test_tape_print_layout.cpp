@@ -47,16 +47,22 @@ private slots:
     void wideValues_data()
     {
         QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("struck");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("22 characters fit") << QString(22, '1') << "1:1337,567:" + QString(22, '1');
-        QTest::newRow("23 characters are too wide") << QString(23, '1') << "1:2437,567:###########";
+        QTest::newRow("22 characters fit") << QString(22, '1') << false << "1:1337,567:" + QString(22, '1');
+        QTest::newRow("23 characters are too wide") << QString(23, '1') << false << "1:2437,567:###########";
+        QTest::newRow("struck-out value in brackets") << "3" << true << "1:3237,567:(3)";
     }
     void wideValues()
     {
         QFETCH(QString, value);
+        QFETCH(bool, struck);
         QFETCH(QString, expected);
         Tape tape;
+        tape.setCell(0, Tape::OperatorColumn, QStringLiteral("x"));
         tape.setCell(0, Tape::ValueColumn, value);
+        if (struck)
+            tape.strikeOut(0);
         tape.appendLine();
         RecordingSurface surface;
         TapePrintLayout::print(tape, surface);
