@@ -17,6 +17,7 @@
 #include "tape/EditFrame.h"
 #include "tape/LineEditor.h"
 #include "tape/Tape.h"
+#include "tape/TapeDocument.h"
 #include "tape/TapeFile.h"
 #include "tape/TapeFileCommands.h"
 #include "tape/TapeTableModel.h"
@@ -24,6 +25,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,12 +59,14 @@ QString colorCss(quint32 color) { return TranslateColor(color).name(); }
 FrmCalc::FrmCalc(QWidget *parent)
     : QMainWindow(parent),
       m_tape(std::make_unique<Tape>()),
+      m_document(new TapeDocument(*m_tape, this)),
       m_ownPrompt(std::make_unique<QtUserPrompt>(this)),
       m_prompt(m_ownPrompt.get()),
       m_engine(std::make_unique<CalcEngine>(*m_tape, *m_prompt)),
       m_gridKeyTag(CalculatorMode)
 {
-    setWindowTitle(QStringLiteral("Tarvolix"));
+    setWindowTitle(m_document->caption());
+    connect(m_document, &TapeDocument::captionChanged, this, &QWidget::setWindowTitle);
     GdiKey::installAccessibility();
 
     auto *central = new QWidget(this);
@@ -152,9 +156,9 @@ void FrmCalc::buildMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
     QAction *blank = m_fileMenu->addAction(QStringLiteral("Grille vierge"), this, &FrmCalc::newTape);
     blank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    m_fileMenu->addAction(QStringLiteral("Ouvrir"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).open(); refresh(); });
-    m_fileMenu->addAction(QStringLiteral("Enregistrer"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).save(); });
-    m_fileMenu->addAction(QStringLiteral("Imprimer"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).print(); });
+    m_fileMenu->addAction(QStringLiteral("Ouvrir"), this, [this] { fileCommands().open(); refresh(); });
+    m_fileMenu->addAction(QStringLiteral("Enregistrer"), this, [this] { fileCommands().save(); });
+    m_fileMenu->addAction(QStringLiteral("Imprimer"), this, [this] { fileCommands().print(); });
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(QStringLiteral("Quitter"), this, &QWidget::close);
 
@@ -350,12 +354,28 @@ void FrmCalc::storeFromGrid(int row, int memory)
     refresh();
 }
 
+TapeFileCommands FrmCalc::fileCommands()
+{
+    return TapeFileCommands(*m_tape, *m_engine, *m_prompt, this, *m_document);
+}
+
 void FrmCalc::newTape()
 {
     m_keyboard->finishPending();
+    if (!fileCommands().mayDiscard())
+        return;
     m_engine->newTape();
-    setWindowTitle(QStringLiteral("Tarvolix"));
+    m_document->setScratch();
     refresh();
+}
+
+void FrmCalc::closeEvent(QCloseEvent *event)
+{
+    m_keyboard->finishPending();
+    if (fileCommands().mayDiscard())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void FrmCalc::copy()

@@ -7,6 +7,7 @@
 #include "support/ScriptedPrompt.h"
 #include "tape/EditFrame.h"
 #include "tape/Tape.h"
+#include "tape/TapeDocument.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTableView>
 #include <QtTest>
 
@@ -39,6 +41,8 @@ QAction *menuAction(QMainWindow &window, const QString &text)
 
 } // namespace
 
+Q_DECLARE_METATYPE(UserPrompt::Answer)
+
 class TestFrmCalc : public QObject
 {
     Q_OBJECT
@@ -52,7 +56,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
     }
-    void cleanup() { window.reset(); prompt.messages.clear(); }
+    void cleanup()
+    {
+        window.reset();
+        prompt.messages.clear();
+        prompt.prompts.clear();
+        prompt.questionAnswers.clear();
+    }
 
     void initialState()
     {
@@ -213,6 +223,48 @@ private slots:
         QCOMPARE(window->tape().rowCount(), qint64(1));
         QCOMPARE(window->windowTitle(), QStringLiteral("Tarvolix"));
         QCOMPARE(window->displayText(), QStringLiteral("0"));
+    }
+
+    // Each command that drops the tape asks first about a changed document.
+    void changedDocumentAsksFirst_data()
+    {
+        QTest::addColumn<QString>("command");  // a menu item, or empty: the window's close button
+        QTest::addColumn<UserPrompt::Answer>("answer");
+        QTest::addColumn<bool>("goesOn");
+        for (const char *command : {"Quitter", "", "Grille vierge", "Ouvrir"}) {
+            const QByteArray name = *command ? command : "close button";
+            QTest::newRow(name + ", Annuler") << QString::fromUtf8(command) << UserPrompt::Answer::Cancel << false;
+            if (QByteArray(command) != "Ouvrir")  // Non would show the open dialog
+                QTest::newRow(name + ", Non") << QString::fromUtf8(command) << UserPrompt::Answer::No << true;
+        }
+    }
+    void changedDocumentAsksFirst()
+    {
+        QFETCH(QString, command);
+        QFETCH(UserPrompt::Answer, answer);
+        QFETCH(bool, goesOn);
+        QTemporaryDir dir;
+        CalcEngine &e = window->engine();
+        e.digitKey(3);
+        e.operatorKey(0);
+        e.digitKey(4);
+        e.equalsKey();
+        window->document().setFile(dir.filePath("calc.dat"));
+        e.operatorKey(2);
+        e.digitKey(2);
+        e.equalsKey();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarvolix - calc.dat*"));
+        prompt.questionAnswers = {answer};
+        if (command.isEmpty())
+            window->close();
+        else
+            menuAction(*window, command)->trigger();
+        QCOMPARE(prompt.prompts, QStringList{TapeDocument::saveChangesQuestion()});
+        const bool quits = command.isEmpty() || command == "Quitter";
+        QCOMPARE(window->isVisible(), !(goesOn && quits));
+        QCOMPARE(window->tape().openLineIndex(), qint64(goesOn && !quits ? 0 : 5));
+        QCOMPARE(window->windowTitle(), goesOn && !quits ? QStringLiteral("Tarvolix")
+                                                          : QStringLiteral("Tarvolix - calc.dat*"));
     }
 
     void menus()
