@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,6 +34,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <cmath>
 
 namespace {
 
@@ -41,6 +43,7 @@ constexpr int KeypadHeight = 5415 / Keypad::TwipsPerPixel;
 constexpr int DisplayHeight = 40;
 constexpr int GridWidth = 232;
 constexpr int Margin = 8;
+constexpr qreal DisplayPointSize = 16;
 
 const QString CalculatorMode = QStringLiteral("Rondovinette");
 const QString GridMode = QStringLiteral("Grille");
@@ -86,8 +89,11 @@ FrmCalc::FrmCalc(QWidget *parent)
     m_display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_display->setTextInteractionFlags(Qt::NoTextInteraction);
     QFont displayFont = m_display->font();
-    displayFont.setPointSize(16);
+    displayFont.setPointSizeF(DisplayPointSize);
     m_display->setFont(displayFont);
+    // The indent a framed label takes by default, fixed at the full size so
+    // that a shrunk text keeps its place at the right.
+    m_display->setIndent(QFontMetrics(displayFont).horizontalAdvance(QLatin1Char('x')) / 2);
 
     m_grid = new TapeView(central);
     m_grid->setObjectName(QStringLiteral("flxCalc"));
@@ -305,9 +311,33 @@ void FrmCalc::act(KeyId id, int button)
 
 void FrmCalc::refresh()
 {
-    m_display->setText(m_engine->display());
+    showOnDisplay(m_engine->display());
     for (int k = 0; k < 5; ++k)
         m_memoryPanels[std::size_t(k)]->setText(m_engine->memoryPanelText(k));
+}
+
+// The display never cuts a text: a text too wide for the full size gets the
+// largest font that shows it whole, clear of the frame on both sides.
+void FrmCalc::showOnDisplay(const QString &text)
+{
+    const qreal room = m_display->contentsRect().width() - 2 * (m_display->indent() + m_display->margin())
+        - 1;  // the last pixel column of a glyph may round up
+    QFont font = m_display->font();
+    qreal size = DisplayPointSize;
+    const auto widthAt = [&font, &text](qreal pointSize) {
+        font.setPointSizeF(pointSize);
+        const QFontMetricsF metrics(font);
+        return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right());
+    };
+    const qreal full = widthAt(size);
+    if (full > room) {
+        size = std::floor(DisplayPointSize * room / full * 4) / 4;
+        while (size > 1 && widthAt(size) > room)
+            size -= 0.25;
+    }
+    font.setPointSizeF(size);
+    m_display->setFont(font);
+    m_display->setText(text);
 }
 
 void FrmCalc::toggleMode()

@@ -60,6 +60,7 @@ private:
     void buildStatusBar();
     void act(KeyId key, int button);
     void refresh();
+    void showOnDisplay(const QString &text);
     void drawKeyFaces();
     void drawGridKeyFace();
     void toggleMode();

@@ -4,6 +4,8 @@
 #include "calc/PixelRaster.h"
 #include "controls/ColorTranslate.h"
 #include "controls/GdiKey.h"
+#include "app/AppearanceStyle.h"
+#include "support/InkBounds.h"
 #include "support/ScriptedPrompt.h"
 #include "tape/EditFrame.h"
 #include "tape/Tape.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -265,6 +268,60 @@ private slots:
         QCOMPARE(window->tape().openLineIndex(), qint64(goesOn && !quits ? 0 : 5));
         QCOMPARE(window->windowTitle(), goesOn && !quits ? QStringLiteral("Tarvolix")
                                                           : QStringLiteral("Tarvolix - calc.dat*"));
+    }
+
+    // The display shows every text whole, shrinking its font no more than
+    // needed, in every colour style.
+    void displayShowsWholeText_data()
+    {
+        QTest::addColumn<QString>("pasted");  // empty: the keys typed
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("fullSize");
+        QTest::addColumn<bool>("number");  // a text of NumberToText
+        QTest::newRow("short") << "" << "12,5" << "12,5" << true << true;
+        QTest::newRow("1/42") << "0,0238095238095238" << "" << "0,0238095238095238" << false << true;
+        QTest::newRow("exponent") << "2,38095238095238E-20" << "" << "2,38095238095238E-20" << false << true;
+        QTest::newRow("longest") << "-2,23456789012345E-308" << "" << "-2,23456789012345E-308" << false << true;
+        QTest::newRow("widest digits") << "-8,88888888888888E+307" << "" << "-8,88888888888888E+307" << false << true;
+        QTest::newRow("pi typed") << "" << "p" << "3,1415926535897932384626433832795" << false << false;
+        QTest::newRow("long typed") << "" << "1234567890123456789,01234567890-" << "-1234567890123456789,01234567890" << false << false;
+    }
+    void displayShowsWholeText()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, fullSize);
+        QFETCH(bool, number);
+        if (!pasted.isEmpty()) {
+            QGuiApplication::clipboard()->setText(pasted);
+            menuAction(*window, "Coller")->trigger();
+        }
+        for (QChar c : typed)
+            QTest::keyClick(window.get(), c == '-' ? Qt::Key_F6 : c == ',' ? Qt::Key_Comma
+                                : c == 'p' ? Qt::Key_P : Qt::Key(Qt::Key_0 + c.digitValue()));
+        QTRY_COMPARE(window->displayText(), shown);
+        auto *display = window->findChild<QLabel *>("lblAffich");
+        for (int style = AppearanceStyle::First; style < AppearanceStyle::Custom; ++style) {
+            const FrmCalc::Colors colors = AppearanceStyle::predefined(style);
+            window->applyAppearance(colors);
+            const QImage image = display->grab().toImage();
+            const qreal ratio = image.devicePixelRatio();
+            const QRect inside = devicePixels(display->contentsRect(), ratio);
+            const QRect ink = inkBounds(image, inside, TranslateColor(colors[3]));
+            const QString where = QStringLiteral("style %1: ink %2..%3 in %4..%5").arg(style)
+                .arg(ink.left()).arg(ink.right()).arg(inside.left()).arg(inside.right());
+            QVERIFY2(ink.left() > inside.left() + ratio && ink.right() < inside.right() - ratio, qPrintable(where));
+            const QFontMetricsF metrics(display->font());
+            QVERIFY2(ink.width() >= metrics.tightBoundingRect(shown).width() * ratio - 2 * ratio, qPrintable(where));
+            if (fullSize)
+                QCOMPARE(display->font().pointSizeF(), 16.0);
+            else  // no smaller than needed
+                QVERIFY2(ink.width() > inside.width() * 0.85, qPrintable(where));
+        }
+        if (number)  // a number's longest text stays readable
+            QVERIFY(QFontInfo(display->font()).pixelSize() >= 14);
     }
 
     void menus()
