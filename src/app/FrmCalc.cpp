@@ -111,7 +111,10 @@ FrmCalc::FrmCalc(QWidget *parent)
     connect(m_editFrame, &EditFrame::okClicked, this, [this] { editButton(1); });
     connect(m_editFrame, &EditFrame::cancelClicked, this, [this] { editButton(2); });
 
-    central->setFixedSize(KeypadWidth + GridWidth + Margin, KeypadHeight);
+    // The window can grow: the grid takes the extra room, the rest keeps its
+    // place and size; the smallest window is the one laid out here.
+    central->setMinimumSize(KeypadWidth + GridWidth + Margin, KeypadHeight);
+    central->installEventFilter(this);
     buildMenus();
     buildStatusBar();
 
@@ -121,7 +124,6 @@ FrmCalc::FrmCalc(QWidget *parent)
 
     applyAppearance(AppearanceStore().colors());
     refresh();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     central->setFocus();
 }
 
@@ -207,6 +209,22 @@ void FrmCalc::buildStatusBar()
         m_memoryPanels[std::size_t(k)] = panel;
     }
     statusBar()->setSizeGripEnabled(false);
+}
+
+void FrmCalc::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_panelsFixed)
+        return;
+    // The memory panels keep the widths they take in the smallest window;
+    // a wider window leaves the rest of the status bar empty.
+    ensurePolished();
+    resize(minimumSizeHint());
+    layout()->activate();
+    statusBar()->layout()->activate();
+    for (QLabel *panel : m_memoryPanels)
+        panel->setFixedWidth(panel->width());
+    m_panelsFixed = true;
 }
 
 GdiKey *FrmCalc::key(KeyId id) const
@@ -427,6 +445,12 @@ void FrmCalc::paste()
 
 bool FrmCalc::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        const QSize size = centralWidget()->size();
+        const int top = Margin * 2 + DisplayHeight;
+        m_grid->setGeometry(KeypadWidth, top, size.width() - KeypadWidth - Margin, size.height() - top - Margin);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || !m_previewKeys || !watched->isWidgetType()
         || m_editFrame->isVisible())
         return false;

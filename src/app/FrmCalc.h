@@ -53,6 +53,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildKeypad(QWidget *area);
@@ -92,5 +93,6 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
     bool m_previewKeys = true;
+    bool m_panelsFixed = false;
     Colors m_colors{};
 };

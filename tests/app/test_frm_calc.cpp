@@ -324,6 +324,84 @@ private slots:
             QVERIFY(QFontInfo(display->font()).pixelSize() >= 14);
     }
 
+    // The grid takes all the room a larger window gives; the smallest window
+    // is the original one.
+    void windowResizes()
+    {
+        auto *grid = window->findChild<QTableView *>("flxCalc");
+        const QList<QWidget *> fixed{window->findChild<QLabel *>("lblAffich"), window->key({KeyGroup::Digit, 7}),
+                                     window->key({KeyGroup::Grid, 0}), window->findChild<QLabel *>("staBar1"),
+                                     window->findChild<QLabel *>("staBar5")};
+        // The memory panels stay at the bottom of the window.
+        const auto place = [this](QWidget *w) {
+            const QPoint at = w->mapTo(window.get(), QPoint());
+            return QRect(at - QPoint(0, w->objectName().startsWith("staBar") ? window->height() : 0), w->size());
+        };
+        QList<QRect> places;
+        for (QWidget *w : fixed)
+            places << place(w);
+        const QSize smallest = window->size();
+        const QSize gridSize = grid->size();
+        const int commentWidth = grid->columnWidth(Tape::CommentColumn);
+
+        window->resize(smallest + QSize(200, 150));
+        QTRY_COMPARE(grid->size(), gridSize + QSize(200, 150));
+        QCOMPARE(grid->columnWidth(Tape::CommentColumn), commentWidth + 200);
+        QCOMPARE(grid->columnWidth(Tape::ValueColumn), 2000 / 15);
+        for (int i = 0; i < fixed.size(); ++i)
+            QCOMPARE(place(fixed[i]), places[i]);
+        saveShot(*window, "calculator-wide");
+
+        window->resize(smallest - QSize(100, 100));
+        QTRY_COMPARE(window->size(), smallest);
+        QCOMPARE(grid->size(), gridSize);
+    }
+
+    // Function names and the widest numbers show whole in their columns, in
+    // the usual sans-serif families, values right-aligned as in print.
+    void tapeShowsWholeTexts_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::newRow("DejaVu Sans") << "DejaVu Sans";
+        QTest::newRow("Liberation Sans") << "Liberation Sans";
+    }
+    void tapeShowsWholeTexts()
+    {
+        QFETCH(QString, family);
+        const QFont original = QApplication::font();
+        QApplication::setFont(QFont(family));
+        window = std::make_unique<FrmCalc>();
+        QApplication::setFont(original);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(QFontInfo(window->findChild<QTableView *>("flxCalc")->font()).family(), family);
+        const QStringList lines{"RCarrée|-8,88888888888888E+307", "Décimal|-2,23456789012345E-308",
+                                "Log n|Annulation", "+|5"};
+        Tape &tape = window->tape();
+        for (const QString &line : lines) {
+            tape.setOpen(Tape::OperatorColumn, line.section('|', 0, 0));
+            tape.setOpen(Tape::ValueColumn, line.section('|', 1, 1));
+            tape.appendLine();
+        }
+        auto *grid = window->findChild<QTableView *>("flxCalc");
+        grid->scrollToTop();
+        const QImage image = grid->viewport()->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        for (int row = 0; row < lines.size(); ++row)
+            for (int column : {Tape::OperatorColumn, Tape::ValueColumn}) {
+                const QString text = tape.cell(row, column);
+                const QRect cell = devicePixels(grid->visualRect(grid->model()->index(row, column)), ratio);
+                const QRect ink = inkBounds(image, cell, image.pixelColor(cell.bottomLeft()));
+                const QString where = QStringLiteral("%1: ink %2..%3 in %4..%5").arg(text)
+                    .arg(ink.left()).arg(ink.right()).arg(cell.left()).arg(cell.right());
+                QVERIFY2(ink.left() > cell.left() && ink.right() < cell.right(), qPrintable(where));
+                const qreal tight = QFontMetricsF(grid->font()).tightBoundingRect(text).width() * ratio;
+                QVERIFY2(ink.width() >= std::min(tight - 2 * ratio, tight * 0.9), qPrintable(where));
+                QVERIFY2(ink.right() >= cell.right() - 6 * ratio, qPrintable(where));  // right-aligned
+            }
+        saveShot(*window, "calculator-tape-" + family.section(' ', 0, 0));
+    }
+
     void menus()
     {
         QStringList titles;
