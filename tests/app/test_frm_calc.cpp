@@ -322,6 +322,8 @@ private slots:
         }
         if (number)  // a number's longest text stays readable
             QVERIFY(QFontInfo(display->font()).pixelSize() >= 14);
+        if (QByteArray(QTest::currentDataTag()) == "longest")
+            saveShot(*window, QStringLiteral("calculator-exponent-x%1").arg(window->devicePixelRatio()));
     }
 
     // The grid takes all the room a larger window gives; the smallest window
