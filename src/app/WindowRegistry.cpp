@@ -1,7 +1,7 @@
 #include "app/WindowRegistry.h"
 
 #include "app/FrmCalc.h"
-#include "controls/FrmHOD.h"
+#include "app/FrmHOD.h"
 #include "datecalc/FrmDate.h"
 #include "medical/FrmMed.h"
 #include "pregnancy/FrmGros.h"
