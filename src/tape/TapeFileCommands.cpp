@@ -1,6 +1,6 @@
 #include "tape/TapeFileCommands.h"
 
-#include "app/AppInfo.h"
+#include "dialogs/AppInfo.h"
 #include "calc/CalcEngine.h"
 #include "dialogs/COpenSaveFile.h"
 #include "dialogs/CPrintDlg.h"
