@@ -1,10 +1,14 @@
 #include "app/WindowRegistry.h"
 
+#include "app/FrmAbout.h"
 #include "app/FrmCalc.h"
-#include "controls/FrmHOD.h"
+#include "app/FrmHOD.h"
+#include "app/HelpViewer.h"
 #include "datecalc/FrmDate.h"
 #include "medical/FrmMed.h"
 #include "pregnancy/FrmGros.h"
+
+#include <QAction>
 
 namespace {
 template <typename W> WindowRegistry::Factory factoryOf()
@@ -12,6 +16,16 @@ template <typename W> WindowRegistry::Factory factoryOf()
     return [] { return static_cast<QWidget *>(new W); };
 }
 int slot(WindowKind kind) { return static_cast<int>(kind); }
+
+// The help and the about window belong to the program, not to the pregnancy
+// calendar: its "&Aide" items are wired here.
+QWidget *newPregnancyWindow()
+{
+    auto *window = new FrmGros;
+    QObject::connect(window->aideAction(0), &QAction::triggered, window, [window] { Help::showContents(window); });
+    QObject::connect(window->aideAction(1), &QAction::triggered, window, [window] { AboutBox::show(window); });
+    return window;
+}
 } // namespace
 
 WindowRegistry &WindowRegistry::instance()
@@ -23,7 +37,7 @@ WindowRegistry &WindowRegistry::instance()
 WindowRegistry::WindowRegistry()
 {
     m_factories[slot(WindowKind::Calc)] = factoryOf<FrmCalc>();
-    m_factories[slot(WindowKind::Gros)] = factoryOf<FrmGros>();
+    m_factories[slot(WindowKind::Gros)] = newPregnancyWindow;
     m_factories[slot(WindowKind::Med)] = factoryOf<FrmMed>();
     m_factories[slot(WindowKind::HOD)] = factoryOf<FrmHOD>();
     m_factories[slot(WindowKind::Date)] = factoryOf<FrmDate>();

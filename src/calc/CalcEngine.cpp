@@ -1,10 +1,10 @@
 #include "calc/CalcEngine.h"
 
+#include "calc/CalcTape.h"
 #include "calc/Functions.h"
 #include "calc/NumberText.h"
 #include "calc/Operators.h"
 #include "dialogs/UserPrompt.h"
-#include "tape/Tape.h"
 
 #include <QLocale>
 #include <cmath>
@@ -35,7 +35,7 @@ bool readsAsNumber(const QString &answer)
 
 } // namespace
 
-CalcEngine::CalcEngine(Tape &tape, UserPrompt &prompt)
+CalcEngine::CalcEngine(CalcTape &tape, UserPrompt &prompt)
     : m_tape(tape), m_prompt(prompt)
 {
 }
@@ -70,9 +70,9 @@ double CalcEngine::writeOperandLine(double value)
 {
     // Inside a calculation an operand line without an operator can only
     // follow a function line: the new value replaces that function's result.
-    if (m_operationInProgress && m_tape.cell(m_tape.openLineIndex(), Tape::OperatorColumn).isEmpty())
+    if (m_operationInProgress && m_tape.cell(m_tape.openLineIndex(), CalcTape::OperatorColumn).isEmpty())
         strikeReplacedOperand();
-    m_tape.setOpen(Tape::ValueColumn, NumberToText(value));
+    m_tape.setOpen(CalcTape::ValueColumn, NumberToText(value));
     m_tape.appendLine();
     return asOnTape(value);
 }
@@ -85,22 +85,22 @@ double CalcEngine::writeOperandLine(double value)
 void CalcEngine::strikeReplacedOperand()
 {
     qint64 line = m_tape.openLineIndex() - 1;
-    while (line >= 0 && m_tape.kind(line) == Tape::Kind::Function)
+    while (line >= 0 && m_tape.kind(line) == CalcTape::Kind::Function)
         m_tape.strikeOut(line--);
-    if (line >= 0 && m_tape.kind(line) == Tape::Kind::Operand
-        && !m_tape.cell(line, Tape::OperatorColumn).isEmpty())
+    if (line >= 0 && m_tape.kind(line) == CalcTape::Kind::Operand
+        && !m_tape.cell(line, CalcTape::OperatorColumn).isEmpty())
         m_tape.strikeOut(line);
-    m_tape.setOpen(Tape::OperatorColumn, m_pendingOperator);
+    m_tape.setOpen(CalcTape::OperatorColumn, m_pendingOperator);
 }
 
 void CalcEngine::writeFunctionLine(const QString &name, double result, const QString &parameter)
 {
     const qint64 open = m_tape.openLineIndex();
-    m_tape.setCell(open, Tape::OperatorColumn, name);
-    m_tape.setCell(open, Tape::ValueColumn, NumberToText(result));
+    m_tape.setCell(open, CalcTape::OperatorColumn, name);
+    m_tape.setCell(open, CalcTape::ValueColumn, NumberToText(result));
     if (!parameter.isEmpty())
-        m_tape.setCell(open, Tape::ParameterColumn, parameter);
-    m_tape.setBackColor(open, Tape::FunctionBack);
+        m_tape.setCell(open, CalcTape::ParameterColumn, parameter);
+    m_tape.setBackColor(open, CalcTape::FunctionBack);
     m_tape.appendLine();
 }
 
@@ -156,10 +156,10 @@ void CalcEngine::clearAllKey()
 {
     if (m_operationInProgress) {
         const qint64 open = m_tape.openLineIndex();
-        m_tape.setCell(open, Tape::OperatorColumn, QString());
-        m_tape.setBackColor(open, Tape::CancelBack);
-        m_tape.setValueForeColor(open, Tape::CancelFore);
-        m_tape.setCell(open, Tape::ValueColumn, QStringLiteral("Annulation"));
+        m_tape.setCell(open, CalcTape::OperatorColumn, QString());
+        m_tape.setBackColor(open, CalcTape::CancelBack);
+        m_tape.setValueForeColor(open, CalcTape::CancelFore);
+        m_tape.setCell(open, CalcTape::ValueColumn, QStringLiteral("Annulation"));
         m_tape.appendLine();
     }
     m_accumulator = 0;
@@ -213,7 +213,7 @@ void CalcEngine::operatorKey(int op)
     const QString symbol = Operators::symbol(op);
     if (m_entryState == EntryState::OperatorChosen) {
         m_pendingOperator = symbol;
-        m_tape.setOpen(Tape::OperatorColumn, symbol);
+        m_tape.setOpen(CalcTape::OperatorColumn, symbol);
         return;
     }
     if (!m_operationInProgress) {
@@ -230,7 +230,7 @@ void CalcEngine::operatorKey(int op)
         showValue(m_accumulator);
     }
     m_pendingOperator = symbol;
-    m_tape.setOpen(Tape::OperatorColumn, symbol);
+    m_tape.setOpen(CalcTape::OperatorColumn, symbol);
     m_entryState = EntryState::OperatorChosen;
 }
 
@@ -259,9 +259,9 @@ void CalcEngine::equalsKey()
     if (m_entryState == EntryState::Typing || m_entryState == EntryState::ValueRecalled)
         writeOperandLine(m_operand);
     const qint64 open = m_tape.openLineIndex();
-    m_tape.setCell(open, Tape::OperatorColumn, QStringLiteral("="));
-    m_tape.setCell(open, Tape::ValueColumn, NumberToText(m_accumulator));
-    m_tape.setBackColor(open, Tape::TotalBack);
+    m_tape.setCell(open, CalcTape::OperatorColumn, QStringLiteral("="));
+    m_tape.setCell(open, CalcTape::ValueColumn, NumberToText(m_accumulator));
+    m_tape.setBackColor(open, CalcTape::TotalBack);
     m_tape.appendLine();
     m_pendingOperator.clear();
     m_operationInProgress = false;
@@ -409,8 +409,8 @@ void CalcEngine::resumeAfterEdit(std::optional<double> lastValue)
     const double accumulator = lastValue.value_or(m_accumulator);
     const qint64 last = m_tape.openLineIndex() - 1;
     bool onTape = false;
-    if (last >= 0 && m_tape.kind(last) != Tape::Kind::Cancel) {
-        const std::optional<double> value = TextToNumber(m_tape.cell(last, Tape::ValueColumn));
+    if (last >= 0 && m_tape.kind(last) != CalcTape::Kind::Cancel) {
+        const std::optional<double> value = TextToNumber(m_tape.cell(last, CalcTape::ValueColumn));
         onTape = value && NumberToText(*value) == NumberToText(accumulator);
     }
     restart(accumulator, onTape ? EntryState::ResultShown : EntryState::Cleared);

@@ -6,17 +6,17 @@
 #include <array>
 #include <optional>
 
-class Tape;
+class CalcTape;
 class UserPrompt;
 
 // The calculator: its state and the actions of the keypad's keys. It writes
-// the tape only on the open line and closes it with Tape::appendLine().
+// the tape only on the open line and closes it with CalcTape::appendLine().
 class CalcEngine
 {
 public:
     static constexpr int MemoryCount = 5;
 
-    CalcEngine(Tape &tape, UserPrompt &prompt);
+    CalcEngine(CalcTape &tape, UserPrompt &prompt);
 
     // Key actions.
     void digitKey(int digit);
@@ -71,7 +71,7 @@ private:
     bool functionInput(double &input);
     void negate();
 
-    Tape &m_tape;
+    CalcTape &m_tape;
     UserPrompt &m_prompt;
     EntryState m_entryState = EntryState::Cleared;
     double m_accumulator = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tape/PrintSurface.h"
+#include "dialogs/PrintSurface.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "dialogs/QtUserPrompt.h"
 
-#include "app/AppInfo.h"
+#include "dialogs/AppInfo.h"
 
 #include <QInputDialog>
 #include <QLineEdit>

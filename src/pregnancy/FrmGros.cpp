@@ -1,7 +1,5 @@
 #include "pregnancy/FrmGros.h"
 
-#include "app/FrmAbout.h"
-#include "app/HelpViewer.h"
 #include "dialogs/QtUserPrompt.h"
 #include "pregnancy/FicheCommands.h"
 #include "pregnancy/FicheIdentifier.h"
@@ -124,8 +122,6 @@ QMenuBar *FrmGros::createMenus()
         m_aide[i] = aide->addAction(aideTexts[i]);
         m_aide[i]->setObjectName(QStringLiteral("mnuAide%1").arg(i));
     }
-    connect(m_aide[0], &QAction::triggered, this, [this] { Help::showContents(this); });
-    connect(m_aide[1], &QAction::triggered, this, [this] { AboutBox::show(this); });
     return bar;
 }
 

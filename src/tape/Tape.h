@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/CalcTape.h"
 #include "tape/TapeLines.h"
 
 #include <QObject>
@@ -7,38 +8,31 @@
 #include <vector>
 
 // The calculation tape: finished lines 0..n-1 and the open line n on which
-// the engine writes.
-class Tape : public QObject
+// the engine writes. The calculator sees it as a CalcTape.
+class Tape final : public QObject, public CalcTape
 {
     Q_OBJECT
 public:
-    enum Column { OperatorColumn = 0, ValueColumn = 1, CommentColumn = 2, ParameterColumn = 3 };
-    enum class Kind { Operand = 0, Function = 1, Total = 2, Cancel = 3 };
-
-    static constexpr quint32 FunctionBack = 0xE0E0E0;
-    static constexpr quint32 TotalBack = 0xC0C0C0;
-    static constexpr quint32 CancelBack = 0x80000012;  // system button text
-    static constexpr quint32 CancelFore = 0x8000000E;  // system highlight text
     static constexpr int CommentIndent = 10;
 
     explicit Tape(QObject *parent = nullptr);
 
     // Index of the open line; also the number of finished lines. Wider than
     // 16 bits so that a long tape never wraps.
-    qint64 openLineIndex() const { return qint64(m_lines.size()) - 1; }
+    qint64 openLineIndex() const override { return qint64(m_lines.size()) - 1; }
     qint64 rowCount() const { return qint64(m_lines.size()); }
 
     const TapeLine &line(qint64 index) const { return m_lines[std::size_t(index)]; }
-    QString cell(qint64 line, int column) const;
-    void setCell(qint64 line, int column, const QString &text);
-    void setBackColor(qint64 line, quint32 color);
-    void setValueForeColor(qint64 line, quint32 color);
-    Kind kind(qint64 line) const;
+    QString cell(qint64 line, int column) const override;
+    void setCell(qint64 line, int column, const QString &text) override;
+    void setBackColor(qint64 line, quint32 color) override;
+    void setValueForeColor(qint64 line, quint32 color) override;
+    Kind kind(qint64 line) const override;
 
     // A struck-out line: a line of a calculation whose value was replaced
     // before the calculation went on. It keeps its operator and value, takes
     // the colours of a cancel line and is left out of the recalculation.
-    void strikeOut(qint64 line);
+    void strikeOut(qint64 line) override;
     bool isStruckOut(qint64 line) const;
 
     // The comment without its indent, and setting it with the indent (an
@@ -46,13 +40,10 @@ public:
     QString comment(qint64 line) const;
     void setComment(qint64 line, const QString &comment);
 
-    // The open line shortcut used by the engine.
-    void setOpen(int column, const QString &text) { setCell(openLineIndex(), column, text); }
-
     // AppendTapeLine: closes the open line and opens a new one.
-    void appendLine();
+    void appendLine() override;
     // An empty tape: just the open line.
-    void clear();
+    void clear() override;
     // Replaces the whole tape with finished lines (and a fresh open line).
     void replace(TapeLines finishedLines);
 

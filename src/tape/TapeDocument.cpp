@@ -1,6 +1,6 @@
 #include "tape/TapeDocument.h"
 
-#include "app/AppInfo.h"
+#include "dialogs/AppInfo.h"
 #include "tape/Tape.h"
 
 #include <QFileInfo>

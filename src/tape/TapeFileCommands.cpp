@@ -1,7 +1,7 @@
 #include "tape/TapeFileCommands.h"
 
-#include "app/AppInfo.h"
 #include "calc/CalcEngine.h"
+#include "dialogs/AppInfo.h"
 #include "dialogs/COpenSaveFile.h"
 #include "dialogs/CPrintDlg.h"
 #include "dialogs/QtPrintSurface.h"

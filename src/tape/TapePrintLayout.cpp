@@ -1,6 +1,6 @@
 #include "tape/TapePrintLayout.h"
 
-#include "tape/PrintSurface.h"
+#include "dialogs/PrintSurface.h"
 #include "tape/Tape.h"
 
 #include <QRegularExpression>

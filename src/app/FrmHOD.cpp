@@ -1,4 +1,4 @@
-#include "controls/FrmHOD.h"
+#include "app/FrmHOD.h"
 
 #include "controls/ZmtDGrid.h"
 

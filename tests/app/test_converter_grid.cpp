@@ -1,5 +1,5 @@
 #include "controls/ConverterField.h"
-#include "controls/FrmHOD.h"
+#include "app/FrmHOD.h"
 #include "controls/ZmtDGrid.h"
 #include "controls/ZmtScrollRgn.h"
 

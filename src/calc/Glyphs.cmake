@@ -1,1 +1,0 @@
-target_sources(tarvolix_core PRIVATE PixelRaster.h PixelRaster.cpp KeyGlyphs.h KeyGlyphs.cpp)

@@ -1,2 +1,0 @@
-tarvolix_test(test_pixel_raster SOURCES test_pixel_raster.cpp)
-tarvolix_test(test_key_glyphs SOURCES test_key_glyphs.cpp)
