@@ -1,5 +1,6 @@
 #include "controls/Calendar.h"
 
+#include "controls/Twips.h"
 #include "controls/VirtualKeyCode.h"
 
 #include <QAccessible>
@@ -16,8 +17,8 @@
 
 namespace {
 
-// The layout is laid down in twips; the screen takes 15 twips per pixel.
-constexpr int px(int twips) { return (twips + 7) / 15; }
+// The layout is laid down in twips.
+constexpr int px(int twips) { return Twips::toPixels(twips); }
 
 constexpr int WidthTwips = 2500;
 constexpr int HeightTwips = 2300;
