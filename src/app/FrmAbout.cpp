@@ -2,6 +2,7 @@
 
 #include "app/DesktopDocument.h"
 #include "app/ProductInfo.h"
+#include "controls/Twips.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -10,8 +11,8 @@
 
 namespace {
 
-// Positions are laid out in twips; a pixel is 15 of them.
-constexpr int px(int twips) { return twips / 15; }
+// Positions are laid out in twips.
+constexpr int px(int twips) { return Twips::toPixels(twips); }
 
 QFrame *etchedLine(QWidget *parent, int y, int right, const char *color)
 {
@@ -39,8 +40,9 @@ FrmAbout::FrmAbout(QWidget *parent, Opener opener)
     addLabel(QStringLiteral("lblVersion"), ProductInfo::versionText(), 690, 780, 4965, 225, true);
     addLabel(QStringLiteral("lblDescription"), ProductInfo::description(), 690, 1125, 4845, 780, true)
         ->setWordWrap(true);
-    etchedLine(this, px(2640), px(5564), "#808080");
-    etchedLine(this, px(2640) + 1, px(5549), "#ffffff");
+    // The two strokes of the engraved line end 370 and 369 pixels out.
+    etchedLine(this, px(2640), px(5550), "#808080");
+    etchedLine(this, px(2640) + 1, px(5535), "#ffffff");
     addLabel(QStringLiteral("lblDisclaimer"), ProductInfo::legalNotice(), 240, 2760, 3870, 345)
         ->setWordWrap(true);
 

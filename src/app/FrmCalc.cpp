@@ -12,6 +12,7 @@
 #include "calc/NumberText.h"
 #include "controls/ColorTranslate.h"
 #include "controls/GdiKey.h"
+#include "controls/Twips.h"
 #include "dialogs/QtUserPrompt.h"
 #include "tape/CancelledCalculations.h"
 #include "tape/EditFrame.h"
@@ -38,8 +39,8 @@
 
 namespace {
 
-constexpr int KeypadWidth = 4455 / Keypad::TwipsPerPixel;  // the edit frame's width
-constexpr int KeypadHeight = 5415 / Keypad::TwipsPerPixel;
+constexpr int KeypadWidth = Twips::toPixels(4455);  // the edit frame's width
+constexpr int KeypadHeight = Twips::toPixels(5415);
 constexpr int DisplayHeight = 40;
 constexpr int GridWidth = 232;
 constexpr int Margin = 8;
@@ -149,7 +150,7 @@ void FrmCalc::buildKeypad(QWidget *area)
             key->setFillStyle(1);
             m_gridKey = key;
         }
-        key->move(place.leftTwips / Keypad::TwipsPerPixel, place.topTwips / Keypad::TwipsPerPixel);
+        key->move(Twips::toPixels(place.leftTwips), Twips::toPixels(place.topTwips));
         key->setToolTip(Keypad::tooltip(id));
         key->setAccessibleName(Keypad::accessibleName(id));
         key->setAccessibleDescription(Keypad::tooltip(id));

@@ -1,13 +1,14 @@
 #include "app/FrmHOD.h"
 
+#include "controls/Twips.h"
 #include "controls/ZmtDGrid.h"
 
 namespace {
-// Laid out for 15 twips per pixel. The converter is 4 pixels wider than the
-// client area so that its scroll region, 4 pixels narrower, meets the right edge.
-constexpr int ClientWidth = 6435 / 15;
-constexpr int ClientHeight = 5445 / 15;
-constexpr int ConverterTop = 240 / 15;
+// Laid out in twips. The converter is 4 pixels wider than the client area so
+// that its scroll region, 4 pixels narrower, meets the right edge.
+constexpr int ClientWidth = Twips::toPixels(6435);
+constexpr int ClientHeight = Twips::toPixels(5445);
+constexpr int ConverterTop = Twips::toPixels(240);
 constexpr int ConverterOverhang = 4;
 } // namespace
 
@@ -17,7 +18,7 @@ FrmHOD::FrmHOD(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Convertisseur HOD"));
     m_converter->move(0, ConverterTop);
-    setMinimumSize(ClientWidth, ConverterTop + 6 * 285 / 15);
+    setMinimumSize(ClientWidth, ConverterTop + Twips::toPixels(6 * 285));
     resize(ClientWidth, ClientHeight);
 }
 

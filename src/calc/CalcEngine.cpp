@@ -24,15 +24,6 @@ double asOnTape(double value)
     return TextToNumber(NumberToText(value)).value_or(value);
 }
 
-bool readsAsNumber(const QString &answer)
-{
-    bool ok = false;
-    QLocale(QLocale::French, QLocale::France).toDouble(answer.trimmed(), &ok);
-    if (!ok)
-        QLocale::c().toDouble(answer.trimmed(), &ok);
-    return ok;
-}
-
 } // namespace
 
 CalcEngine::CalcEngine(CalcTape &tape, UserPrompt &prompt)
@@ -310,9 +301,7 @@ void CalcEngine::functionKey(int f, int button)
     double decimals = 0;
     bool asked = true;
     if (Functions::needsDecimals(f) && input - std::trunc(input) != 0) {
-        QString answer = m_prompt.input(QStringLiteral("Nombre de décimales à utiliser:"), QStringLiteral("2"));
-        while (!answer.isEmpty() && !readsAsNumber(answer))
-            answer = m_prompt.input(QStringLiteral("Nombre de décimales à utiliser:"), QStringLiteral("2"));
+        const QString answer = Functions::askDecimals(m_prompt);
         asked = !answer.isEmpty();
         decimals = asked ? LeadingNumber(answer) : -1;
     }

@@ -1,12 +1,24 @@
 #include "calc/Functions.h"
 
 #include "calc/DecimalText.h"
+#include "dialogs/UserPrompt.h"
+
+#include <QLocale>
 
 #include <cmath>
 
 namespace Functions {
 
 namespace {
+
+bool readsAsNumber(const QString &answer)
+{
+    bool ok = false;
+    QLocale(QLocale::French, QLocale::France).toDouble(answer.trimmed(), &ok);
+    if (!ok)
+        QLocale::c().toDouble(answer.trimmed(), &ok);
+    return ok;
+}
 
 constexpr double DegreesToRadians = 3.14159265358979 / 180;
 
@@ -101,6 +113,15 @@ std::optional<double> apply(int f, int button, double x, double decimals)
     }
     default: return std::nullopt;
     }
+}
+
+QString askDecimals(UserPrompt &prompt)
+{
+    const QString question = QStringLiteral("Nombre de décimales à utiliser:");
+    QString answer = prompt.input(question, QStringLiteral("2"));
+    while (!answer.isEmpty() && !readsAsNumber(answer))
+        answer = prompt.input(question, QStringLiteral("2"));
+    return answer;
 }
 
 } // namespace Functions

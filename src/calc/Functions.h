@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+class UserPrompt;
+
 // The twelve function keys. Button 1 is the left mouse button; any other
 // value selects a two-function key's second variant.
 namespace Functions {
@@ -24,6 +26,12 @@ bool needsDecimals(int f);
 // or a result beyond the range of a double). `decimals` is the number of
 // decimals for the decimals key, already read from the user's answer.
 std::optional<double> apply(int f, int button, double x, double decimals = 0);
+
+// Asks "Nombre de décimales à utiliser:" until the answer reads as a number,
+// in French or with a full stop. The keypad and the tape's edit frame both
+// ask through here, so that they accept the same answers. Returns the
+// answer, or an empty text when the user cancelled.
+QString askDecimals(UserPrompt &prompt);
 
 // The largest number of decimals that can still change a double's decimal
 // form; larger answers are treated as this many.

@@ -1,5 +1,7 @@
 #include "controls/Calendar.h"
 
+#include "controls/ColorTranslate.h"
+#include "controls/Twips.h"
 #include "controls/VirtualKeyCode.h"
 
 #include <QAccessible>
@@ -16,35 +18,11 @@
 
 namespace {
 
-// The layout is laid down in twips; the screen takes 15 twips per pixel.
-constexpr int px(int twips) { return (twips + 7) / 15; }
+// The layout is laid down in twips.
+constexpr int px(int twips) { return Twips::toPixels(twips); }
 
 constexpr int WidthTwips = 2500;
 constexpr int HeightTwips = 2300;
-
-QColor systemColor(int index, const QPalette &palette)
-{
-    switch (index) {
-    case 0x05: return palette.color(QPalette::Base);
-    case 0x08: return palette.color(QPalette::Text);
-    case 0x0D: return palette.color(QPalette::Highlight);
-    case 0x0E: return palette.color(QPalette::HighlightedText);
-    case 0x0F: return palette.color(QPalette::Button);
-    case 0x10: return palette.color(QPalette::Dark);
-    case 0x12: return palette.color(QPalette::ButtonText);
-    case 0x14: return palette.color(QPalette::Light);
-    case 0x17: return palette.color(QPalette::ToolTipText);
-    case 0x18: return palette.color(QPalette::ToolTipBase);
-    default: return palette.color(QPalette::Window);
-    }
-}
-
-QColor toColor(quint32 value, const QPalette &palette)
-{
-    if (value & 0x80000000u)
-        return systemColor(int(value & 0xFF), palette);
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
 
 // The control was laid out for an 8-point sans-serif face; the nearest
 // narrow face available is taken, and made smaller still if a text would
@@ -294,11 +272,11 @@ void Calendar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QPalette &pal = palette();
-    painter.fillRect(rect(), toColor(backColor(), pal));
+    painter.fillRect(rect(), TranslateColor(backColor(), pal));
     const int f = frameWidth();
     painter.save();
     painter.setClipRect(rect().adjusted(f, f, -f, -f));
-    painter.fillRect(QRect(f, f, px(2550), px(495)), toColor(titleBackColor(), pal));
+    painter.fillRect(QRect(f, f, px(2550), px(495)), TranslateColor(titleBackColor(), pal));
     paintTitle(painter);
     paintGrid(painter);
     painter.restore();
@@ -311,7 +289,7 @@ void Calendar::paintTitle(QPainter &painter) const
     QFont titleFont = fitted(controlFont(font(), true), {m_model.title()}, titleRect().width());
     titleFont.setUnderline(hasFocus());
     painter.setFont(titleFont);
-    painter.setPen(toColor(titleForeColor(), pal));
+    painter.setPen(TranslateColor(titleForeColor(), pal));
     painter.drawText(titleRect(), Qt::AlignHCenter | Qt::AlignTop, m_model.title());
 
     const bool enabled = isEnabled();
@@ -331,7 +309,7 @@ void Calendar::paintGrid(QPainter &painter) const
     // Headers may use the gap between the columns, leaving room on both sides.
     const QFont headerFont = fitted(controlFont(font(), false), headers, px(300) + 2);
     painter.setFont(headerFont);
-    painter.setPen(toColor(titleBackColor(), pal));
+    painter.setPen(TranslateColor(titleBackColor(), pal));
     const QFontMetrics metrics(headerFont);
     // The last header is centred too, but kept clear of the frame.
     const int innerRight = width() - f - 1;
@@ -349,8 +327,8 @@ void Calendar::paintGrid(QPainter &painter) const
     painter.setFont(fitted(controlFont(font(), false), {QStringLiteral("28")}, px(300)));
     for (int cell = 0; cell < CalendarModel::CellCount; ++cell) {
         const QRect box = cellRect(cell);
-        painter.fillRect(box, toColor(m_model.cellBackColor(cell), pal));
-        painter.setPen(toColor(m_model.cellTextColor(cell), pal));
+        painter.fillRect(box, TranslateColor(m_model.cellBackColor(cell), pal));
+        painter.setPen(TranslateColor(m_model.cellTextColor(cell), pal));
         painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, QString::number(m_model.cellNumber(cell)));
     }
 }

@@ -5,9 +5,8 @@
 
 namespace {
 
-QColor systemColor(int index)
+QColor systemColor(int index, const QPalette &palette)
 {
-    const QPalette palette = QGuiApplication::palette();
     switch (index) {
     case 0x01: return palette.color(QPalette::Window);          // desktop
     case 0x02: return palette.color(QPalette::Active, QPalette::Highlight);  // active title bar
@@ -26,6 +25,7 @@ QColor systemColor(int index)
     case 0x12: return palette.color(QPalette::ButtonText);      // button text
     case 0x13: return palette.color(QPalette::Inactive, QPalette::WindowText); // inactive title text
     case 0x14: return palette.color(QPalette::Light);           // button highlight
+    case 0x17: return palette.color(QPalette::ToolTipText);     // tooltip text
     case 0x18: return palette.color(QPalette::ToolTipBase);     // tooltip background
     default: return palette.color(QPalette::Button);
     }
@@ -35,8 +35,13 @@ QColor systemColor(int index)
 
 QColor TranslateColor(quint32 color)
 {
+    return TranslateColor(color, QGuiApplication::palette());
+}
+
+QColor TranslateColor(quint32 color, const QPalette &palette)
+{
     if (color & 0x80000000u)
-        return systemColor(int(color & 0xFFu));
+        return systemColor(int(color & 0xFFu), palette);
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/ConverterAccessibility.h"
 #include "controls/ConverterField.h"
+#include "controls/Twips.h"
 #include "controls/ZmtScrollRgn.h"
 
 #include <QPainter>
@@ -11,11 +12,12 @@ using BaseConversion::Column;
 
 namespace {
 
-// Sizes come from a design in twips, at 15 twips per pixel.
-constexpr int FieldWidth = 1935 / 15;
-constexpr int FieldHeight = 285 / 15;
-constexpr int ColumnLeft[3] = {0, 1920 / 15, 3840 / 15};
-constexpr int RegionTop = 240 / 15;
+// Sizes come from a design in twips.
+using Twips::toPixels;
+constexpr int FieldWidth = toPixels(1935);
+constexpr int FieldHeight = toPixels(285);
+constexpr int ColumnLeft[3] = {0, toPixels(1920), toPixels(3840)};
+constexpr int RegionTop = toPixels(240);
 constexpr int RegionNarrowing = 4;
 constexpr int SmallScroll = FieldHeight;
 constexpr int LargeScroll = 3 * FieldHeight;

@@ -1,6 +1,7 @@
 #include "datecalc/FrmDate.h"
 
 #include "controls/Calendar.h"
+#include "controls/Twips.h"
 #include "datecalc/DateInterval.h"
 #include "datecalc/IntervalField.h"
 #include "datecalc/TargetDate.h"
@@ -20,11 +21,11 @@ namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
 
-// Positions are laid down in twips; the screen takes 15 twips per pixel.
+// Positions are laid down in twips.
 QRect twips(int left, int top, int width, int height)
 {
-    const auto px = [](int t) { return (t + 7) / 15; };
-    return QRect(px(left), px(top), px(width), px(height));
+    using Twips::toPixels;
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
 // Labels break lines at "\n"; the texts themselves use CR LF.

@@ -2,6 +2,7 @@
 
 #include "calc/Functions.h"
 #include "calc/Operators.h"
+#include "controls/Twips.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -11,13 +12,13 @@
 
 namespace {
 
-constexpr int Twips = 15;
-constexpr int InnerLeft = 120 / Twips;
-constexpr int InnerWidth = 4215 / Twips;
+using Twips::toPixels;
+constexpr int InnerLeft = toPixels(120);
+constexpr int InnerWidth = toPixels(4215);
 
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
 } // namespace
@@ -31,7 +32,7 @@ EditFrame::EditFrame(QWidget *parent)
 
     m_operationFrame = new QGroupBox(QStringLiteral("Opérateur"), this);
     m_operationFrame->setObjectName(QStringLiteral("fraOpération"));
-    m_operationFrame->resize(InnerWidth, 1185 / Twips);
+    m_operationFrame->resize(InnerWidth, toPixels(1185));
     m_operator = new QComboBox(m_operationFrame);
     m_operator->setObjectName(QStringLiteral("cboOpération"));
     m_operator->setAccessibleName(QStringLiteral("Opérateur"));
@@ -45,7 +46,7 @@ EditFrame::EditFrame(QWidget *parent)
 
     m_functionFrame = new QGroupBox(QStringLiteral("Fonction"), this);
     m_functionFrame->setObjectName(QStringLiteral("fraFonction"));
-    m_functionFrame->resize(InnerWidth, 780 / Twips);
+    m_functionFrame->resize(InnerWidth, toPixels(780));
     m_function = new QComboBox(m_functionFrame);
     m_function->setObjectName(QStringLiteral("cboFonction"));
     m_function->setAccessibleName(QStringLiteral("Fonction"));
@@ -56,7 +57,7 @@ EditFrame::EditFrame(QWidget *parent)
 
     m_commentFrame = new QGroupBox(QStringLiteral("Commentaire"), this);
     m_commentFrame->setObjectName(QStringLiteral("fraCommentaire"));
-    m_commentFrame->resize(InnerWidth, 900 / Twips);
+    m_commentFrame->resize(InnerWidth, toPixels(900));
     m_comment = new QLineEdit(m_commentFrame);
     m_comment->setObjectName(QStringLiteral("txtCommentaire"));
     m_comment->setAccessibleName(QStringLiteral("Commentaire"));
@@ -67,7 +68,7 @@ EditFrame::EditFrame(QWidget *parent)
     for (int i = 0; i < 3; ++i) {
         m_buttons[i] = new QPushButton(captions[i], this);
         m_buttons[i]->setObjectName(QStringLiteral("cmdAction%1").arg(i));
-        m_buttons[i]->setGeometry(InnerLeft + i * (InnerWidth / 3) + 2, (5415 - 600) / Twips,
+        m_buttons[i]->setGeometry(InnerLeft + i * (InnerWidth / 3) + 2, toPixels(5415 - 600),
                                   InnerWidth / 3 - 4, 26);
     }
     m_buttons[1]->setDefault(true);
@@ -90,16 +91,16 @@ void EditFrame::showFor(const LineEditor::Opening &opening)
     m_operator->setEnabled(opening.layout != L::FirstOperand);
     switch (opening.layout) {
     case L::Function:
-        m_functionFrame->move(InnerLeft, 360 / Twips);
-        m_commentFrame->move(InnerLeft, 1155 / Twips);
+        m_functionFrame->move(InnerLeft, toPixels(360));
+        m_commentFrame->move(InnerLeft, toPixels(1155));
         m_function->setCurrentIndex(m_function->findText(opening.op));
         break;
     case L::Total:
-        m_commentFrame->move(InnerLeft, 360 / Twips);
+        m_commentFrame->move(InnerLeft, toPixels(360));
         break;
     default:
-        m_operationFrame->move(InnerLeft, 360 / Twips);
-        m_commentFrame->move(InnerLeft, 1625 / Twips);
+        m_operationFrame->move(InnerLeft, toPixels(360));
+        m_commentFrame->move(InnerLeft, toPixels(1625));
         m_operator->setCurrentIndex(opening.op.isEmpty() ? -1 : m_operator->findText(opening.op));
         m_operand->setText(opening.value);
         break;

@@ -1,10 +1,9 @@
 #include "tape/LineEditor.h"
 
+#include "calc/Functions.h"
 #include "calc/NumberText.h"
 #include "dialogs/UserPrompt.h"
 #include "tape/Recalculator.h"
-
-#include <QLocale>
 
 LineEditor::LineEditor(Tape &tape, UserPrompt &prompt)
     : m_tape(tape), m_prompt(prompt)
@@ -88,17 +87,7 @@ LineEditor::Outcome LineEditor::remove()
 
 QString LineEditor::askDecimals()
 {
-    const QString prompt = QStringLiteral("Nombre de décimales à utiliser:");
-    QString answer = m_prompt.input(prompt, QStringLiteral("2"));
-    const auto numeric = [](const QString &text) {
-        bool ok = false;
-        QLocale(QLocale::French, QLocale::France).toDouble(text.trimmed(), &ok);
-        if (!ok)
-            QLocale::c().toDouble(text.trimmed(), &ok);
-        return ok;
-    };
-    while (!answer.isEmpty() && !numeric(answer))
-        answer = m_prompt.input(prompt, QStringLiteral("2"));
+    const QString answer = Functions::askDecimals(m_prompt);
     if (answer.isEmpty() || LeadingNumber(answer) < 0)
         return QStringLiteral("2");
     return NumberToText(LeadingNumber(answer));

@@ -2,6 +2,7 @@
 
 #include "calc/Functions.h"
 #include "calc/Operators.h"
+#include "controls/Twips.h"
 
 #include <QFontMetricsF>
 #include <QHeaderView>
@@ -43,7 +44,7 @@ void TapeView::setModel(QAbstractItemModel *model)
 {
     QTableView::setModel(model);
     for (int column = 0; column < 4; ++column) {
-        setColumnWidth(column, ColumnWidthsTwips[column] / 15);
+        setColumnWidth(column, Twips::toPixels(ColumnWidthsTwips[column]));
         setColumnHidden(column, ColumnWidthsTwips[column] == 0);
     }
     connect(model, &QAbstractItemModel::rowsInserted, this, &TapeView::followOpenLine);
@@ -55,8 +56,8 @@ void TapeView::setModel(QAbstractItemModel *model)
 void TapeView::fitFontToColumns()
 {
     const qreal padding = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
-    const qreal room0 = ColumnWidthsTwips[0] / 15 - padding;
-    const qreal room1 = ColumnWidthsTwips[1] / 15 - padding;
+    const qreal room0 = Twips::toPixels(ColumnWidthsTwips[0]) - padding;
+    const qreal room1 = Twips::toPixels(ColumnWidthsTwips[1]) - padding;
     QFont fitted = font();
     for (qreal size = 8; size >= 5; size -= 0.5) {
         fitted.setPointSizeF(size);

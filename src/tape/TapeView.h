@@ -11,8 +11,8 @@ public:
     explicit TapeView(QWidget *parent = nullptr);
 
     void setModel(QAbstractItemModel *model) override;
-    // Line heights and column widths (twips converted at 15 twips a pixel).
-    static constexpr int ColumnWidthsTwips[4] = {700, 2000, 500, 0};
+    // Line heights and column widths in twips; the sign column is 46 pixels.
+    static constexpr int ColumnWidthsTwips[4] = {690, 2000, 500, 0};
 
 signals:
     void toggleModeRequested();

@@ -7,6 +7,7 @@
 #include "calc/Keypad.h"
 #include "controls/ColorTranslate.h"
 #include "controls/GdiKey.h"
+#include "controls/Twips.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>
@@ -175,7 +176,7 @@ private slots:
         for (const Keypad::Place &place : Keypad::places())
             QTest::newRow(describe(place.key).toUtf8())
                 << place.key
-                << QPoint(place.leftTwips / Keypad::TwipsPerPixel, place.topTwips / Keypad::TwipsPerPixel);
+                << QPoint(Twips::toPixels(place.leftTwips), Twips::toPixels(place.topTwips));
     }
     void keyPlaces()
     {
