@@ -7,6 +7,7 @@
 #include "controls/ColorTranslate.h"
 #include "controls/GdiKey.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Screenshot.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -68,9 +69,7 @@ private slots:
         window->setPrompt(&prompt);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const QString dir = qEnvironmentVariable("TARVOLIX_SCREENSHOTS");
-        if (!dir.isEmpty())
-            window->grab().save(dir + QStringLiteral("/calculator-x2.png"));
+        saveShot(*window, QStringLiteral("calculator-x2"));
     }
     void cleanupTestCase() { window.reset(); }
 
