@@ -17,6 +17,7 @@
 #include "tape/EditFrame.h"
 #include "tape/LineEditor.h"
 #include "tape/Tape.h"
+#include "tape/TapeDocument.h"
 #include "tape/TapeFile.h"
 #include "tape/TapeFileCommands.h"
 #include "tape/TapeTableModel.h"
@@ -24,6 +25,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +34,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <cmath>
 
 namespace {
 
@@ -39,6 +43,7 @@ constexpr int KeypadHeight = 5415 / Keypad::TwipsPerPixel;
 constexpr int DisplayHeight = 40;
 constexpr int GridWidth = 232;
 constexpr int Margin = 8;
+constexpr qreal DisplayPointSize = 16;
 
 const QString CalculatorMode = QStringLiteral("Rondovinette");
 const QString GridMode = QStringLiteral("Grille");
@@ -57,12 +62,14 @@ QString colorCss(quint32 color) { return TranslateColor(color).name(); }
 FrmCalc::FrmCalc(QWidget *parent)
     : QMainWindow(parent),
       m_tape(std::make_unique<Tape>()),
+      m_document(new TapeDocument(*m_tape, this)),
       m_ownPrompt(std::make_unique<QtUserPrompt>(this)),
       m_prompt(m_ownPrompt.get()),
       m_engine(std::make_unique<CalcEngine>(*m_tape, *m_prompt)),
       m_gridKeyTag(CalculatorMode)
 {
-    setWindowTitle(QStringLiteral("Tarvolix"));
+    setWindowTitle(m_document->caption());
+    connect(m_document, &TapeDocument::captionChanged, this, &QWidget::setWindowTitle);
     GdiKey::installAccessibility();
 
     auto *central = new QWidget(this);
@@ -82,8 +89,11 @@ FrmCalc::FrmCalc(QWidget *parent)
     m_display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_display->setTextInteractionFlags(Qt::NoTextInteraction);
     QFont displayFont = m_display->font();
-    displayFont.setPointSize(16);
+    displayFont.setPointSizeF(DisplayPointSize);
     m_display->setFont(displayFont);
+    // The indent a framed label takes by default, fixed at the full size so
+    // that a shrunk text keeps its place at the right.
+    m_display->setIndent(QFontMetrics(displayFont).horizontalAdvance(QLatin1Char('x')) / 2);
 
     m_grid = new TapeView(central);
     m_grid->setObjectName(QStringLiteral("flxCalc"));
@@ -101,7 +111,10 @@ FrmCalc::FrmCalc(QWidget *parent)
     connect(m_editFrame, &EditFrame::okClicked, this, [this] { editButton(1); });
     connect(m_editFrame, &EditFrame::cancelClicked, this, [this] { editButton(2); });
 
-    central->setFixedSize(KeypadWidth + GridWidth + Margin, KeypadHeight);
+    // The window can grow: the grid takes the extra room, the rest keeps its
+    // place and size; the smallest window is the one laid out here.
+    central->setMinimumSize(KeypadWidth + GridWidth + Margin, KeypadHeight);
+    central->installEventFilter(this);
     buildMenus();
     buildStatusBar();
 
@@ -111,7 +124,6 @@ FrmCalc::FrmCalc(QWidget *parent)
 
     applyAppearance(AppearanceStore().colors());
     refresh();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     central->setFocus();
 }
 
@@ -152,9 +164,9 @@ void FrmCalc::buildMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
     QAction *blank = m_fileMenu->addAction(QStringLiteral("Grille vierge"), this, &FrmCalc::newTape);
     blank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    m_fileMenu->addAction(QStringLiteral("Ouvrir"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).open(); refresh(); });
-    m_fileMenu->addAction(QStringLiteral("Enregistrer"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).save(); });
-    m_fileMenu->addAction(QStringLiteral("Imprimer"), this, [this] { TapeFileCommands(*m_tape, *m_engine, *m_prompt, this).print(); });
+    m_fileMenu->addAction(QStringLiteral("Ouvrir"), this, [this] { fileCommands().open(); refresh(); });
+    m_fileMenu->addAction(QStringLiteral("Enregistrer"), this, [this] { fileCommands().save(); });
+    m_fileMenu->addAction(QStringLiteral("Imprimer"), this, [this] { fileCommands().print(); });
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(QStringLiteral("Quitter"), this, &QWidget::close);
 
@@ -197,6 +209,22 @@ void FrmCalc::buildStatusBar()
         m_memoryPanels[std::size_t(k)] = panel;
     }
     statusBar()->setSizeGripEnabled(false);
+}
+
+void FrmCalc::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_panelsFixed)
+        return;
+    // The memory panels keep the widths they take in the smallest window;
+    // a wider window leaves the rest of the status bar empty.
+    ensurePolished();
+    resize(minimumSizeHint());
+    layout()->activate();
+    statusBar()->layout()->activate();
+    for (QLabel *panel : m_memoryPanels)
+        panel->setFixedWidth(panel->width());
+    m_panelsFixed = true;
 }
 
 GdiKey *FrmCalc::key(KeyId id) const
@@ -301,9 +329,33 @@ void FrmCalc::act(KeyId id, int button)
 
 void FrmCalc::refresh()
 {
-    m_display->setText(m_engine->display());
+    showOnDisplay(m_engine->display());
     for (int k = 0; k < 5; ++k)
         m_memoryPanels[std::size_t(k)]->setText(m_engine->memoryPanelText(k));
+}
+
+// The display never cuts a text: a text too wide for the full size gets the
+// largest font that shows it whole, clear of the frame on both sides.
+void FrmCalc::showOnDisplay(const QString &text)
+{
+    const qreal room = m_display->contentsRect().width() - 2 * (m_display->indent() + m_display->margin())
+        - 1;  // the last pixel column of a glyph may round up
+    QFont font = m_display->font();
+    qreal size = DisplayPointSize;
+    const auto widthAt = [&font, &text](qreal pointSize) {
+        font.setPointSizeF(pointSize);
+        const QFontMetricsF metrics(font);
+        return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right());
+    };
+    const qreal full = widthAt(size);
+    if (full > room) {
+        size = std::floor(DisplayPointSize * room / full * 4) / 4;
+        while (size > 1 && widthAt(size) > room)
+            size -= 0.25;
+    }
+    font.setPointSizeF(size);
+    m_display->setFont(font);
+    m_display->setText(text);
 }
 
 void FrmCalc::toggleMode()
@@ -350,12 +402,28 @@ void FrmCalc::storeFromGrid(int row, int memory)
     refresh();
 }
 
+TapeFileCommands FrmCalc::fileCommands()
+{
+    return TapeFileCommands(*m_tape, *m_engine, *m_prompt, this, *m_document);
+}
+
 void FrmCalc::newTape()
 {
     m_keyboard->finishPending();
+    if (!fileCommands().mayDiscard())
+        return;
     m_engine->newTape();
-    setWindowTitle(QStringLiteral("Tarvolix"));
+    m_document->setScratch();
     refresh();
+}
+
+void FrmCalc::closeEvent(QCloseEvent *event)
+{
+    m_keyboard->finishPending();
+    if (fileCommands().mayDiscard())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void FrmCalc::copy()
@@ -377,6 +445,12 @@ void FrmCalc::paste()
 
 bool FrmCalc::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        const QSize size = centralWidget()->size();
+        const int top = Margin * 2 + DisplayHeight;
+        m_grid->setGeometry(KeypadWidth, top, size.width() - KeypadWidth - Margin, size.height() - top - Margin);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || !m_previewKeys || !watched->isWidgetType()
         || m_editFrame->isVisible())
         return false;

@@ -15,6 +15,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class Tape;
+class TapeDocument;
+class TapeFileCommands;
 class TapeTableModel;
 class TapeView;
 class UserPrompt;
@@ -37,6 +39,7 @@ public:
     void setPrompt(UserPrompt *prompt);
     CalcEngine &engine() { return *m_engine; }
     Tape &tape() { return *m_tape; }
+    TapeDocument &document() { return *m_document; }
     GdiKey *key(KeyId id) const;
     bool isGridMode() const;
     EditFrame *editFrame() const { return m_editFrame; }
@@ -49,6 +52,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildKeypad(QWidget *area);
@@ -56,11 +61,13 @@ private:
     void buildStatusBar();
     void act(KeyId key, int button);
     void refresh();
+    void showOnDisplay(const QString &text);
     void drawKeyFaces();
     void drawGridKeyFace();
     void toggleMode();
     void setGridMode(bool grid);
     void storeFromGrid(int row, int memory);
+    TapeFileCommands fileCommands();
     void newTape();
     void copy();
     void paste();
@@ -69,6 +76,7 @@ private:
     void removeCancelledCalculations();
 
     std::unique_ptr<Tape> m_tape;
+    TapeDocument *m_document = nullptr;
     std::unique_ptr<UserPrompt> m_ownPrompt;
     UserPrompt *m_prompt = nullptr;
     std::unique_ptr<CalcEngine> m_engine;
@@ -85,5 +93,6 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
     bool m_previewKeys = true;
+    bool m_panelsFixed = false;
     Colors m_colors{};
 };

@@ -4,9 +4,10 @@
 #include <QWidget>
 
 // zmtGDICtl: a key without caption or picture that exposes a pixel drawing
-// surface. The owner draws the key's face with one-pixel primitives; the
-// surface is shown scaled by whole pixels, so the face stays sharp on a
-// high-density screen (every screen pixel is the back or the fore colour).
+// surface. The owner draws the key's face with one-pixel primitives. At a
+// device pixel ratio of 1 the screen shows exactly those pixels; above it,
+// the same circles, lines and rounded rectangles are drawn again at the
+// device's resolution, anti-aliased, so that the face stays a crisp drawing.
 class GdiKey : public QWidget
 {
     Q_OBJECT
@@ -52,9 +53,26 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // One drawing call, kept to draw the face again at a finer resolution.
+    struct Stroke
+    {
+        enum class Shape { Line, Circle, RoundRect } shape;
+        QRect box;        // line: from (top left) and to (bottom right); circle: centre and radius; rect
+        QSize ellipse;    // rounded rectangle corners
+        QColor pen;
+        QColor fill;      // invalid: not filled
+        bool operator==(const Stroke &other) const
+        {
+            return shape == other.shape && box == other.box && ellipse == other.ellipse;
+        }
+    };
     void plot(const QVector<QPoint> &pixels, quint32 color);
+    void record(Stroke stroke);
+    const QImage &fineFace(qreal ratio);
 
     QImage m_surface;
+    QVector<Stroke> m_strokes;  // since the surface was last cleared
+    QImage m_fineFace;          // the strokes at the screen's ratio, when above 1
     QPoint m_penPosition;
     quint32 m_backColor = 0x8000000F;
     quint32 m_foreColor = 0x80000012;

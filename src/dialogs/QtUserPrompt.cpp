@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 QtUserPrompt::QtUserPrompt(QWidget *owner, QString title)
     : m_owner(owner), m_title(title.isEmpty() ? AppInfo::title() : std::move(title))
@@ -31,6 +32,22 @@ UserPrompt::Answer QtUserPrompt::question(const QString &text)
     // The program's questions ask before something that cannot be undone.
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+UserPrompt::Answer QtUserPrompt::questionWithCancel(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, m_title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_owner);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
 }
 
 QString QtUserPrompt::input(const QString &prompt, const QString &defaultAnswer)

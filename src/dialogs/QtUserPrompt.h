@@ -11,6 +11,7 @@ public:
     explicit QtUserPrompt(QWidget *owner, QString title = QString());
     void message(const QString &text, Icon icon) override;
     Answer question(const QString &text) override;
+    Answer questionWithCancel(const QString &text) override;
     QString input(const QString &prompt, const QString &defaultAnswer) override;
 
     // The input box shows dots for what is typed (a password).

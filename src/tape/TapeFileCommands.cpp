@@ -7,19 +7,20 @@
 #include "dialogs/QtPrintSurface.h"
 #include "dialogs/UserPrompt.h"
 #include "tape/Tape.h"
+#include "tape/TapeDocument.h"
 #include "tape/TapeFile.h"
 #include "tape/TapePrintLayout.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
 
-TapeFileCommands::TapeFileCommands(Tape &tape, CalcEngine &engine, UserPrompt &prompt, QWidget *window)
-    : m_tape(tape), m_engine(engine), m_prompt(prompt), m_window(window)
+TapeFileCommands::TapeFileCommands(Tape &tape, CalcEngine &engine, UserPrompt &prompt, QWidget *window,
+                                   TapeDocument &document)
+    : m_tape(tape), m_engine(engine), m_prompt(prompt), m_window(window), m_document(document)
 {
 }
 
@@ -30,38 +31,46 @@ void TapeFileCommands::prepare(COpenSaveFile &dialog) const
     dialog.setFilter(filter());
 }
 
-void TapeFileCommands::nameWindowAfter(const QString &fileName)
+bool TapeFileCommands::mayDiscard()
 {
-    if (m_window)
-        m_window->setWindowTitle(AppInfo::title() + QStringLiteral(" - ") + QFileInfo(fileName).fileName());
+    if (!m_document.hasUnsavedChanges())
+        return true;
+    switch (m_prompt.questionWithCancel(TapeDocument::saveChangesQuestion())) {
+    case UserPrompt::Answer::Yes: return save();
+    case UserPrompt::Answer::No: return true;
+    default: return false;
+    }
 }
 
-void TapeFileCommands::save()
+bool TapeFileCommands::save()
 {
     if (m_engine.operationInProgress()) {
         m_prompt.message(operationInProgressMessage());
-        return;
+        return false;
     }
     if (m_tape.openLineIndex() == 0) {
         m_prompt.message(emptySaveMessage());
-        return;
+        return false;
     }
     COpenSaveFile dialog;
     prepare(dialog);
     dialog.setOverWritePrompt(true);
     dialog.setDefaultExt(QStringLiteral("dat"));
     if (!showSave(dialog))
-        return;
+        return false;
     const QString message = TapeFile::save(m_tape, dialog.fileName(), AppInfo::version());
     if (!message.isEmpty()) {
         m_prompt.message(message);
-        return;
+        return false;
     }
-    nameWindowAfter(dialog.fileName());
+    m_document.setFile(dialog.fileName());
+    return true;
 }
 
 void TapeFileCommands::open()
 {
+    if (!mayDiscard())
+        return;
     COpenSaveFile dialog;
     prepare(dialog);
     dialog.setFileMustExist(true);
@@ -72,8 +81,8 @@ void TapeFileCommands::open()
         m_prompt.message(loaded.message);
         return;
     }
-    nameWindowAfter(dialog.fileName());
     TapeFile::apply(m_tape, m_engine, std::move(loaded.lines));
+    m_document.setFile(dialog.fileName());
 }
 
 void TapeFileCommands::print()

@@ -8,20 +8,26 @@ class COpenSaveFile;
 class CPrintDlg;
 class QWidget;
 class Tape;
+class TapeDocument;
 class UserPrompt;
 
 // The calculator window's "Ouvrir", "Enregistrer" and "Imprimer": the
 // dialogs, the checks and messages around the tape file and the listing.
-// The window's caption names the file after a save or a load.
+// The document takes the file's name after a save or a load.
 class TapeFileCommands
 {
 public:
-    TapeFileCommands(Tape &tape, CalcEngine &engine, UserPrompt &prompt, QWidget *window);
+    TapeFileCommands(Tape &tape, CalcEngine &engine, UserPrompt &prompt, QWidget *window,
+                     TapeDocument &document);
     virtual ~TapeFileCommands() = default;
 
     void open();
-    void save();
+    // Whether the tape was written.
+    bool save();
     void print();
+    // Before the tape is replaced or dropped: asks whether to save a changed
+    // document. False when the user cancels or the save does not happen.
+    bool mayDiscard();
 
     static QString operationInProgressMessage()
     {
@@ -42,10 +48,10 @@ protected:
 
 private:
     void prepare(COpenSaveFile &dialog) const;
-    void nameWindowAfter(const QString &fileName);
 
     Tape &m_tape;
     CalcEngine &m_engine;
     UserPrompt &m_prompt;
     QPointer<QWidget> m_window;
+    TapeDocument &m_document;
 };

@@ -53,7 +53,8 @@ QVariant TapeTableModel::data(const QModelIndex &index, int role) const
             return QBrush(TranslateColor(line.valueForeColor));
         return {};
     case Qt::TextAlignmentRole:
-        if (column == 0)
+        // Operators and values stand right-aligned, as in print.
+        if (column == Tape::OperatorColumn || column == Tape::ValueColumn)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::DecorationRole:

@@ -1,8 +1,15 @@
 #include "tape/TapeView.h"
 
+#include "calc/Functions.h"
+#include "calc/Operators.h"
+
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 TapeView::TapeView(QWidget *parent)
     : QTableView(parent)
@@ -22,9 +29,8 @@ TapeView::TapeView(QWidget *parent)
     setTabKeyNavigation(false);
     setIconSize(QSize(16, 15));
     setTextElideMode(Qt::ElideNone);
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
+    horizontalHeader()->setStretchLastSection(true);  // the comment takes a wider grid
+    fitFontToColumns();
     // The grid is disabled while a line is edited and in calculator mode;
     // its lines must stay readable then.
     QPalette p = palette();
@@ -41,6 +47,35 @@ void TapeView::setModel(QAbstractItemModel *model)
         setColumnHidden(column, ColumnWidthsTwips[column] == 0);
     }
     connect(model, &QAbstractItemModel::rowsInserted, this, &TapeView::followOpenLine);
+}
+
+// The grid's widths are fixed; its font is the largest, from 8 points down,
+// in which every function name and the longest number text fit their
+// columns whole, whatever the font family.
+void TapeView::fitFontToColumns()
+{
+    const qreal padding = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+    const qreal room0 = ColumnWidthsTwips[0] / 15 - padding;
+    const qreal room1 = ColumnWidthsTwips[1] / 15 - padding;
+    QFont fitted = font();
+    for (qreal size = 8; size >= 5; size -= 0.5) {
+        fitted.setPointSizeF(size);
+        const QFontMetricsF metrics(fitted);
+        qreal digit = 0;
+        for (char c = '0'; c <= '9'; ++c)
+            digit = std::max(digit, metrics.horizontalAdvance(QLatin1Char(c)));
+        // A negative mantissa of 15 digits with a three-digit exponent.
+        qreal value = metrics.horizontalAdvance(QStringLiteral("-,E-")) + 18 * digit;
+        for (const QString &text : {QStringLiteral("Annulation"), QStringLiteral("Erreur!")})
+            value = std::max(value, metrics.horizontalAdvance(text));
+        qreal name = 0;
+        for (const QStringList *names : {&Functions::names(), &Operators::symbols()})
+            for (const QString &text : *names)
+                name = std::max(name, metrics.horizontalAdvance(text));
+        if (name <= room0 && value <= room1)
+            break;
+    }
+    setFont(fitted);
 }
 
 // After a line is appended the open line is brought into view, then the

@@ -25,4 +25,5 @@ protected:
 
 private:
     void followOpenLine();
+    void fitFontToColumns();
 };

@@ -4,23 +4,30 @@
 #include "calc/PixelRaster.h"
 #include "controls/ColorTranslate.h"
 #include "controls/GdiKey.h"
+#include "app/AppearanceStyle.h"
+#include "support/InkBounds.h"
 #include "support/KeySequence.h"
 #include "support/MenuAction.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Screenshot.h"
 #include "tape/EditFrame.h"
 #include "tape/Tape.h"
-#include "support/Screenshot.h"
+#include "tape/TapeDocument.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTableView>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(UserPrompt::Answer)
 
 class TestFrmCalc : public QObject
 {
@@ -35,7 +42,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
     }
-    void cleanup() { window.reset(); prompt.messages.clear(); }
+    void cleanup()
+    {
+        window.reset();
+        prompt.messages.clear();
+        prompt.prompts.clear();
+        prompt.questionAnswers.clear();
+    }
 
     void initialState()
     {
@@ -188,6 +201,177 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Tarvolix"));
         QCOMPARE(window->displayText(), QStringLiteral("0"));
     }
+
+    // Each command that drops the tape asks first about a changed document.
+    void changedDocumentAsksFirst_data()
+    {
+        QTest::addColumn<QString>("command");  // a menu item, or empty: the window's close button
+        QTest::addColumn<UserPrompt::Answer>("answer");
+        QTest::addColumn<bool>("goesOn");
+        for (const char *command : {"Quitter", "", "Grille vierge", "Ouvrir"}) {
+            const QByteArray name = *command ? command : "close button";
+            QTest::newRow(name + ", Annuler") << QString::fromUtf8(command) << UserPrompt::Answer::Cancel << false;
+            if (QByteArray(command) != "Ouvrir")  // Non would show the open dialog
+                QTest::newRow(name + ", Non") << QString::fromUtf8(command) << UserPrompt::Answer::No << true;
+        }
+    }
+    void changedDocumentAsksFirst()
+    {
+        QFETCH(QString, command);
+        QFETCH(UserPrompt::Answer, answer);
+        QFETCH(bool, goesOn);
+        QTemporaryDir dir;
+        press(window->engine(), "3 + 4 =");
+        window->document().setFile(dir.filePath("calc.dat"));
+        press(window->engine(), "x 2 =");
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarvolix - calc.dat*"));
+        prompt.questionAnswers = {answer};
+        if (command.isEmpty())
+            window->close();
+        else
+            menuAction(*window, command)->trigger();
+        QCOMPARE(prompt.prompts, QStringList{TapeDocument::saveChangesQuestion()});
+        const bool quits = command.isEmpty() || command == "Quitter";
+        QCOMPARE(window->isVisible(), !(goesOn && quits));
+        QCOMPARE(window->tape().openLineIndex(), qint64(goesOn && !quits ? 0 : 5));
+        QCOMPARE(window->windowTitle(), goesOn && !quits ? QStringLiteral("Tarvolix")
+                                                          : QStringLiteral("Tarvolix - calc.dat*"));
+    }
+
+    // The display shows every text whole, shrinking its font no more than
+    // needed, in every colour style.
+    void displayShowsWholeText_data()
+    {
+        QTest::addColumn<QString>("pasted");  // empty: the keys typed
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("fullSize");
+        QTest::addColumn<bool>("number");  // a text of NumberToText
+        QTest::newRow("short") << "" << "12,5" << "12,5" << true << true;
+        QTest::newRow("1/42") << "0,0238095238095238" << "" << "0,0238095238095238" << false << true;
+        QTest::newRow("exponent") << "2,38095238095238E-20" << "" << "2,38095238095238E-20" << false << true;
+        QTest::newRow("longest") << "-2,23456789012345E-308" << "" << "-2,23456789012345E-308" << false << true;
+        QTest::newRow("widest digits") << "-8,88888888888888E+307" << "" << "-8,88888888888888E+307" << false << true;
+        QTest::newRow("pi typed") << "" << "p" << "3,1415926535897932384626433832795" << false << false;
+        QTest::newRow("long typed") << "" << "1234567890123456789,01234567890-" << "-1234567890123456789,01234567890" << false << false;
+    }
+    void displayShowsWholeText()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, fullSize);
+        QFETCH(bool, number);
+        if (!pasted.isEmpty()) {
+            QGuiApplication::clipboard()->setText(pasted);
+            menuAction(*window, "Coller")->trigger();
+        }
+        for (QChar c : typed)
+            QTest::keyClick(window.get(), c == '-' ? Qt::Key_F6 : c == ',' ? Qt::Key_Comma
+                                : c == 'p' ? Qt::Key_P : Qt::Key(Qt::Key_0 + c.digitValue()));
+        QTRY_COMPARE(window->displayText(), shown);
+        auto *display = window->findChild<QLabel *>("lblAffich");
+        for (int style = AppearanceStyle::First; style < AppearanceStyle::Custom; ++style) {
+            const FrmCalc::Colors colors = AppearanceStyle::predefined(style);
+            window->applyAppearance(colors);
+            const QImage image = display->grab().toImage();
+            const qreal ratio = image.devicePixelRatio();
+            const QRect inside = devicePixels(display->contentsRect(), ratio);
+            const QRect ink = inkBounds(image, inside, TranslateColor(colors[3]));
+            const QString where = QStringLiteral("style %1: ink %2..%3 in %4..%5").arg(style)
+                .arg(ink.left()).arg(ink.right()).arg(inside.left()).arg(inside.right());
+            QVERIFY2(ink.left() > inside.left() + ratio && ink.right() < inside.right() - ratio, qPrintable(where));
+            const QFontMetricsF metrics(display->font());
+            QVERIFY2(ink.width() >= metrics.tightBoundingRect(shown).width() * ratio - 2 * ratio, qPrintable(where));
+            if (fullSize)
+                QCOMPARE(display->font().pointSizeF(), 16.0);
+            else  // no smaller than needed
+                QVERIFY2(ink.width() > inside.width() * 0.85, qPrintable(where));
+        }
+        if (number)  // a number's longest text stays readable
+            QVERIFY(QFontInfo(display->font()).pixelSize() >= 14);
+        if (QByteArray(QTest::currentDataTag()) == "longest")
+            saveShot(*window, QStringLiteral("calculator-exponent-x%1").arg(window->devicePixelRatio()));
+    }
+
+    // The grid takes all the room a larger window gives; the smallest window
+    // is the original one.
+    void windowResizes()
+    {
+        auto *grid = window->findChild<QTableView *>("flxCalc");
+        const QList<QWidget *> fixed{window->findChild<QLabel *>("lblAffich"), window->key({KeyGroup::Digit, 7}),
+                                     window->key({KeyGroup::Grid, 0}), window->findChild<QLabel *>("staBar1"),
+                                     window->findChild<QLabel *>("staBar5")};
+        // The memory panels stay at the bottom of the window.
+        const auto place = [this](QWidget *w) {
+            const QPoint at = w->mapTo(window.get(), QPoint());
+            return QRect(at - QPoint(0, w->objectName().startsWith("staBar") ? window->height() : 0), w->size());
+        };
+        QList<QRect> places;
+        for (QWidget *w : fixed)
+            places << place(w);
+        const QSize smallest = window->size();
+        const QSize gridSize = grid->size();
+        const int commentWidth = grid->columnWidth(Tape::CommentColumn);
+
+        window->resize(smallest + QSize(200, 150));
+        QTRY_COMPARE(grid->size(), gridSize + QSize(200, 150));
+        QCOMPARE(grid->columnWidth(Tape::CommentColumn), commentWidth + 200);
+        QCOMPARE(grid->columnWidth(Tape::ValueColumn), 2000 / 15);
+        for (int i = 0; i < fixed.size(); ++i)
+            QCOMPARE(place(fixed[i]), places[i]);
+        saveShot(*window, "calculator-wide");
+
+        window->resize(smallest - QSize(100, 100));
+        QTRY_COMPARE(window->size(), smallest);
+        QCOMPARE(grid->size(), gridSize);
+    }
+
+    // Function names and the widest numbers show whole in their columns, in
+    // the usual sans-serif families, values right-aligned as in print.
+    void tapeShowsWholeTexts_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::newRow("DejaVu Sans") << "DejaVu Sans";
+        QTest::newRow("Liberation Sans") << "Liberation Sans";
+    }
+    void tapeShowsWholeTexts()
+    {
+        QFETCH(QString, family);
+        const QFont original = QApplication::font();
+        QApplication::setFont(QFont(family));
+        window = std::make_unique<FrmCalc>();
+        QApplication::setFont(original);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(QFontInfo(window->findChild<QTableView *>("flxCalc")->font()).family(), family);
+        const QStringList lines{"RCarrée|-8,88888888888888E+307", "Décimal|-2,23456789012345E-308",
+                                "Log n|Annulation", "+|5"};
+        Tape &tape = window->tape();
+        for (const QString &line : lines) {
+            tape.setOpen(Tape::OperatorColumn, line.section('|', 0, 0));
+            tape.setOpen(Tape::ValueColumn, line.section('|', 1, 1));
+            tape.appendLine();
+        }
+        auto *grid = window->findChild<QTableView *>("flxCalc");
+        grid->scrollToTop();
+        const QImage image = grid->viewport()->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        for (int row = 0; row < lines.size(); ++row)
+            for (int column : {Tape::OperatorColumn, Tape::ValueColumn}) {
+                const QString text = tape.cell(row, column);
+                const QRect cell = devicePixels(grid->visualRect(grid->model()->index(row, column)), ratio);
+                const QRect ink = inkBounds(image, cell, image.pixelColor(cell.bottomLeft()));
+                const QString where = QStringLiteral("%1: ink %2..%3 in %4..%5").arg(text)
+                    .arg(ink.left()).arg(ink.right()).arg(cell.left()).arg(cell.right());
+                QVERIFY2(ink.left() > cell.left() && ink.right() < cell.right(), qPrintable(where));
+                const qreal tight = QFontMetricsF(grid->font()).tightBoundingRect(text).width() * ratio;
+                QVERIFY2(ink.width() >= std::min(tight - 2 * ratio, tight * 0.9), qPrintable(where));
+                QVERIFY2(ink.right() >= cell.right() - 6 * ratio, qPrintable(where));  // right-aligned
+            }
+        saveShot(*window, "calculator-tape-" + family.section(' ', 0, 0));
+    }
+
 
     void keysAreAccessible()
     {

@@ -25,6 +25,13 @@ public:
         prompts << text;
         return questionAnswers.isEmpty() ? Answer::No : questionAnswers.takeFirst();
     }
+    // Shares the answers of question(); Cancel, the default button, when exhausted.
+    Answer questionWithCancel(const QString &text) override
+    {
+        questions << text;
+        prompts << text;
+        return questionAnswers.isEmpty() ? Answer::Cancel : questionAnswers.takeFirst();
+    }
     QString input(const QString &prompt, const QString &defaultAnswer) override
     {
         inputs.append({prompt, defaultAnswer});

@@ -5,6 +5,7 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TapeFileBytes.h"
 #include "tape/Tape.h"
+#include "tape/TapeDocument.h"
 #include "tape/TapeFile.h"
 #include "tape/TapeFileCommands.h"
 
@@ -64,11 +65,18 @@ struct Fixture
     ScriptedPrompt prompt;
     CalcEngine engine{tape, prompt};
     QMainWindow window;
-    ScriptedCommands commands{tape, engine, prompt, &window};
-    Fixture() { window.setWindowTitle(QStringLiteral("Tarvolix")); }
+    TapeDocument document{tape};
+    ScriptedCommands commands{tape, engine, prompt, &window, document};
+    Fixture()
+    {
+        window.setWindowTitle(document.caption());
+        QObject::connect(&document, &TapeDocument::captionChanged, &window, &QWidget::setWindowTitle);
+    }
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(QList<UserPrompt::Answer>)
 
 class TestTapeFileCommands : public QObject
 {
@@ -125,6 +133,78 @@ private slots:
         g.commands.fileName = again;
         g.commands.save();
         QCOMPARE(readFile(again), readFile(path));
+    }
+
+    // A changed document is saved, dropped or kept on the user's word; a
+    // save that does not happen keeps it.
+    void changedDocumentAsksFirst_data()
+    {
+        using A = UserPrompt::Answer;
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<QList<A>>("answers");
+        QTest::addColumn<QString>("saveAs");  // empty: the dialog is cancelled
+        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<int>("messages");
+
+        QTest::newRow("scratch tape") << false << "x 2 =" << QList<A>{} << "" << true << false << 0;
+        QTest::newRow("unchanged document") << true << "4" << QList<A>{} << "" << true << false << 0;
+        QTest::newRow("Non") << true << "x 2 =" << QList<A>{A::No} << "" << true << false << 0;
+        QTest::newRow("Annuler") << true << "x 2 =" << QList<A>{A::Cancel} << "" << false << false << 0;
+        QTest::newRow("Oui") << true << "x 2 =" << QList<A>{A::Yes} << "new.dat" << true << true << 0;
+        QTest::newRow("Oui, dialog cancelled") << true << "x 2 =" << QList<A>{A::Yes} << "" << false << false << 0;
+        QTest::newRow("Oui, save fails") << true << "x 2 =" << QList<A>{A::Yes} << "/nonexistent/x.dat"
+                                          << false << false << 1;
+        QTest::newRow("Oui, operation in progress") << true << "x 2 = x 3" << QList<A>{A::Yes} << "new.dat"
+                                                     << false << false << 1;
+    }
+    void changedDocumentAsksFirst()
+    {
+        QFETCH(bool, named);
+        QFETCH(QString, changes);
+        QFETCH(QList<UserPrompt::Answer>, answers);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, goesOn);
+        QFETCH(bool, saved);
+        QFETCH(int, messages);
+        QTemporaryDir dir;
+        Fixture f;
+        press(f.engine, "12 + 5 =");
+        if (named)
+            f.document.setFile(dir.filePath(QStringLiteral("calc.dat")));
+        press(f.engine, changes);
+        const bool asks = !answers.isEmpty();
+        QCOMPARE(f.window.windowTitle(), !named ? QStringLiteral("Tarvolix")
+                                         : asks ? QStringLiteral("Tarvolix - calc.dat*")
+                                                : QStringLiteral("Tarvolix - calc.dat"));
+        f.prompt.questionAnswers = answers;
+        f.commands.fileName = saveAs.isEmpty() || saveAs.startsWith('/') ? saveAs : dir.filePath(saveAs);
+
+        QCOMPARE(f.commands.mayDiscard(), goesOn);
+        QCOMPARE(f.prompt.prompts, asks ? QStringList{TapeDocument::saveChangesQuestion()} : QStringList());
+        QCOMPARE(f.prompt.messages.size(), messages);
+        QCOMPARE(QFile::exists(dir.filePath(QStringLiteral("new.dat"))), saved);
+        if (saved)
+            QCOMPARE(f.window.windowTitle(), QStringLiteral("Tarvolix - new.dat"));
+    }
+
+    // "Ouvrir" asks before its dialog; loading names a clean document.
+    void openAsksBeforeItsDialog()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        press(f.engine, "12 + 5 =");
+        f.commands.fileName = dir.filePath(QStringLiteral("calc.dat"));
+        QVERIFY(f.commands.save());
+        press(f.engine, "x 2 =");
+        for (auto answer : {UserPrompt::Answer::Cancel, UserPrompt::Answer::No}) {
+            f.prompt.questionAnswers = {answer};
+            f.commands.open();
+        }
+        QCOMPARE(f.commands.dialogs, 2);  // the save, then the open after "Non"
+        QCOMPARE(tapeText(f.tape), QStringLiteral("12:0 | + 5:0 | = 17:2"));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Tarvolix - calc.dat"));
     }
 
     void cancelledDialogsDoNothing()
