@@ -7,15 +7,18 @@
 #   numbers    run only these faults (1-based), e.g. to retry one
 #
 # Each fault is a literal text replaced once in one source file; the file is put
-# back from a copy whatever happens. The CPU lock is taken per fault, so other
-# builds can run between two faults. Exit status: the number of surviving faults.
+# back from a copy whatever happens. The CPU lock (tlock) is taken per fault, so
+# other builds can run between two faults; MUTATION_LOCK=none runs without it.
+# Exit status: the number of surviving faults.
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build}
 shift || true
 [[ $build = /* ]] || build="$root/$build"
 only=("$@")
-lock=$(command -v tlock || true)
+# MUTATION_LOCK=none when the caller already holds the CPU lock.
+lock=${MUTATION_LOCK:-$(command -v tlock || true)}
+[[ $lock == none ]] && lock=""
 
 # The tests that run for a fault in each area: the core tables and the windows
 # that show those results.
@@ -74,6 +77,25 @@ restore() { [[ -n $current ]] && cp "$backup/file" "$root/$current"; current="";
 trap 'restore; rm -rf "$backup"' EXIT
 trap 'exit 130' INT TERM
 
+# A planted fault must never meet another build of this tree: with the lock,
+# each fault runs whole (plant, build, test, put back) inside it.
+if [[ -n $lock ]]; then
+  killed=0 survived=0 broken=0
+  count=$(grep -c ' @@ ' <<< "$FAULTS")
+  for ((n = 1; n <= count; n++)); do
+    if ((${#only[@]})) && [[ " ${only[*]} " != *" $n "* ]]; then continue; fi
+    out=$($lock env MUTATION_LOCK=none bash "$0" "$build" "$n" | grep -v '^killed ')
+    echo "$out"
+    case $out in
+      *KILLED*) killed=$((killed + 1)) ;;
+      *SURVIVED*) survived=$((survived + 1)) ;;
+      *) broken=$((broken + 1)) ;;
+    esac
+  done
+  echo "killed $killed, survived $survived, not applied $broken"
+  exit $((survived + broken))
+fi
+
 killed=0 survived=0 broken=0 n=0
 while IFS= read -r line; do
   [[ -z $line ]] && continue
@@ -92,13 +114,15 @@ while IFS= read -r line; do
   fi
   # shellcheck disable=SC2086
   $lock bash -c "cmake --build '$build' -j2 --target ${tests//|/ } >/dev/null 2>&1 || exit 2
-                 timeout 600 ctest --test-dir '$build' -j2 -R '^($tests)\$' >/dev/null 2>&1"
+                 timeout 600 ctest --test-dir '$build' -j2 -R '^($tests)\$' >'$backup/ctest.log' 2>&1"
   status=$?
   restore
+  # The tests that failed, as ctest lists them at the end.
+  by=$(sed -n 's/^[[:space:]]*[0-9]* - \([a-z_0-9]*\) .*/\1/p' "$backup/ctest.log" 2>/dev/null | tr '\n' ' ')
   if ((status == 2)); then
     echo "$n KILLED (does not build)  $file: $from -> $to"; killed=$((killed + 1))
   elif ((status != 0)); then
-    echo "$n KILLED  $file: $from -> $to"; killed=$((killed + 1))
+    echo "$n KILLED by ${by:-?} $file: $from -> $to"; killed=$((killed + 1))
   else
     echo "$n SURVIVED  $file: $from -> $to"; survived=$((survived + 1))
   fi
