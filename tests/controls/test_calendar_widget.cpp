@@ -167,6 +167,10 @@ private slots:
                                << QStringList{"Change true", "KeyDown 39 0", "KeyUp 39 0"};
         QTest::newRow("ctrl page down") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << QDate(2012, 8, 10)
                                         << QStringList{"Change true", "KeyDown 34 2", "KeyUp 34 2"};
+        QTest::newRow("shift page up") << int(Qt::Key_PageUp) << int(Qt::ShiftModifier) << QDate(2001, 8, 10)
+                                       << QStringList{"Change true", "KeyDown 33 1", "KeyUp 33 1"};
+        QTest::newRow("home") << int(Qt::Key_Home) << 0 << QDate::currentDate()
+                              << QStringList{"Change true", "KeyDown 36 0", "KeyUp 36 0"};
         QTest::newRow("letter") << int(Qt::Key_A) << 0 << QDate(2011, 8, 10)
                                 << QStringList{"KeyDown 65 0", "KeyPress 97", "KeyUp 65 0"};
     }

@@ -251,8 +251,11 @@ private slots:
 
         using A = QAbstractSlider;
         QTest::newRow("line down") << QList<int>{A::SliderSingleStepAdd} << 19;
+        QTest::newRow("line up at top") << QList<int>{A::SliderSingleStepSub} << 0;
         QTest::newRow("two pages") << QList<int>{A::SliderPageStepAdd, A::SliderPageStepAdd} << 114;
+        QTest::newRow("page up") << QList<int>{A::SliderPageStepAdd, A::SliderPageStepAdd, A::SliderPageStepSub} << 57;
         QTest::newRow("to maximum") << QList<int>{A::SliderToMaximum} << -1;
+        QTest::newRow("to minimum") << QList<int>{A::SliderToMaximum, A::SliderToMinimum} << 0;
         QTest::newRow("many pages stop at the end") << QList<int>(20, A::SliderPageStepAdd) << -1;
     }
 
