@@ -5,10 +5,31 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
+#include <QToolButton>
 
 DateField::DateField(QWidget *parent)
     : QLineEdit(parent)
 {
+}
+
+DateField *DateField::create(const QString &name, QWidget *parent)
+{
+    auto *edit = new DateField(parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(30);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
+    return edit;
+}
+
+QToolButton *DateField::calendarButton(const QString &fieldName, QWidget *parent)
+{
+    auto *picture = new QToolButton(parent);
+    picture->setObjectName(QStringLiteral("ima") + fieldName.mid(3));
+    picture->setIcon(calendarIcon());
+    picture->setAutoRaise(true);
+    picture->setFocusPolicy(Qt::NoFocus);
+    picture->setAccessibleName(QStringLiteral("Calendrier"));
+    return picture;
 }
 
 QIcon DateField::calendarIcon()

@@ -157,16 +157,8 @@ QLineEdit *FrmDatation::numberInput(Input which, const QString &name, const QStr
 
 QLineEdit *FrmDatation::dateInput(Input which, const QString &name, QWidget *row)
 {
-    auto *edit = new DateField(row);
-    edit->setObjectName(name);
-    edit->setMaxLength(30);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
-    auto *picture = new QToolButton(row);
-    picture->setObjectName(QStringLiteral("ima") + name.mid(3));
-    picture->setIcon(DateField::calendarIcon());
-    picture->setAutoRaise(true);
-    picture->setFocusPolicy(Qt::NoFocus);
-    picture->setAccessibleName(QStringLiteral("Calendrier"));
+    auto *edit = DateField::create(name, row);
+    auto *picture = DateField::calendarButton(name, row);
     row->layout()->addWidget(edit);
     row->layout()->addWidget(picture);
     connect(edit, &DateField::pickerRequested, this, [this, which] { openPicker(which); });

@@ -136,19 +136,11 @@ QWidget *FrmGros::dateRow(const QString &caption, const QString &name, Field fie
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto *label = new QLabel(caption, row);
-    auto *edit = new DateField(row);
-    edit->setObjectName(name);
-    edit->setMaxLength(30);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
+    auto *edit = DateField::create(name, row);
     label->setBuddy(edit);
     m_fields[at(field)] = edit;
 
-    auto *picture = new QToolButton(row);
-    picture->setObjectName(QStringLiteral("ima") + name.mid(3));
-    picture->setIcon(DateField::calendarIcon());
-    picture->setAutoRaise(true);
-    picture->setFocusPolicy(Qt::NoFocus);
-    picture->setAccessibleName(QStringLiteral("Calendrier"));
+    auto *picture = DateField::calendarButton(name, row);
 
     layout->addWidget(label);
     layout->addWidget(edit);
