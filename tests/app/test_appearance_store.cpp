@@ -1,21 +1,9 @@
 #include "app/AppearanceStore.h"
+#include "support/SettingsSandbox.h"
 
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-const QString Product = QStringLiteral("Zamto App Tarvolix");
-
-void store(const QString &key, const QString &value)
-{
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Product);
-    settings.setValue(QStringLiteral("Colors/") + key, value);
-}
-
-} // namespace
 
 class TestAppearanceStore : public QObject
 {
@@ -23,14 +11,9 @@ class TestAppearanceStore : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QVERIFY(sandbox.ready());
     }
-    void init()
-    {
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Product);
-        settings.clear();
-    }
+    void init() { SettingsSandbox::clear(); }
 
     void nothingStoredGivesStyleOne()
     {
@@ -63,8 +46,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, style);
         QFETCH(quint32, color1);
-        store(QStringLiteral("Style"), text);
-        store(QStringLiteral("Color1"), QStringLiteral("255"));
+        SettingsSandbox::setColorText(QStringLiteral("Style"), text);
+        SettingsSandbox::setColorText(QStringLiteral("Color1"), QStringLiteral("255"));
         AppearanceStore appearance;
         QCOMPARE(appearance.style(), style);
         QCOMPARE(appearance.colors()[0], color1);
@@ -86,8 +69,8 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(quint32, color);
-        store(QStringLiteral("Style"), QStringLiteral("4"));
-        store(QStringLiteral("Color2"), text);
+        SettingsSandbox::setColorText(QStringLiteral("Style"), QStringLiteral("4"));
+        SettingsSandbox::setColorText(QStringLiteral("Color2"), text);
         AppearanceStore appearance;
         QCOMPARE(appearance.colors()[1], color);
         // The others keep their defaults.
@@ -96,8 +79,8 @@ private slots:
 
     void customColorsAreReadWhateverTheStyle()
     {
-        store(QStringLiteral("Style"), QStringLiteral("2"));
-        store(QStringLiteral("Color4"), QStringLiteral("65280"));
+        SettingsSandbox::setColorText(QStringLiteral("Style"), QStringLiteral("2"));
+        SettingsSandbox::setColorText(QStringLiteral("Color4"), QStringLiteral("65280"));
         AppearanceStore appearance;
         QCOMPARE(appearance.customColors()[3], quint32(0x00FF00));
         QCOMPARE(appearance.colors()[3], quint32(0xE0E0E0));
@@ -105,9 +88,9 @@ private slots:
 
     void predefinedStyleKeepsStoredColours()
     {
-        store(QStringLiteral("Color1"), QStringLiteral("123"));
+        SettingsSandbox::setColorText(QStringLiteral("Color1"), QStringLiteral("123"));
         AppearanceStore().save(2, {1, 2, 3, 4, 5});
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Product);
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, SettingsSandbox::Product);
         QCOMPARE(settings.value(QStringLiteral("Colors/Style")).toString(), QStringLiteral("2"));
         QCOMPARE(settings.value(QStringLiteral("Colors/Color1")).toString(), QStringLiteral("123"));
         QVERIFY(!settings.contains(QStringLiteral("Colors/Color2")));
@@ -118,7 +101,7 @@ private slots:
     {
         const AppearanceColors custom{0x80000002, 0x80000012, 0x00FF8040, 0xE0E0E0, 0};
         AppearanceStore().save(4, custom);
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Product);
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, SettingsSandbox::Product);
         const char *const expected[5] = {"-2147483646", "-2147483630", "16744512", "14737632", "0"};
         for (int k = 0; k < 5; ++k)
             QCOMPARE(settings.value(QStringLiteral("Colors/Color%1").arg(k + 1)).toString(),
@@ -126,7 +109,7 @@ private slots:
 
         // The file itself holds the texts, where the product's name says.
         QFile file(settings.fileName());
-        QVERIFY(file.fileName().contains(Product));
+        QVERIFY(file.fileName().contains(SettingsSandbox::Product));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray content = file.readAll();
         QVERIFY(content.contains("[Colors]"));
@@ -139,7 +122,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir dir;
+    SettingsSandbox sandbox;
 };
 
 QTEST_GUILESS_MAIN(TestAppearanceStore)

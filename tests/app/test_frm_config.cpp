@@ -5,16 +5,15 @@
 #include "controls/ColorTranslate.h"
 #include "controls/GdiKey.h"
 #include "support/ClickIndicator.h"
+#include "support/MenuAction.h"
+#include "support/Screenshot.h"
+#include "support/SettingsSandbox.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -22,21 +21,7 @@ Q_DECLARE_METATYPE(AppearanceColors)
 
 namespace {
 
-const QString Product = QStringLiteral("Zamto App Tarvolix");
 const AppearanceColors Stored{0x0000FF, 0x00FF00, 0xFF0000, 0x808080, 0xFFFFFF};
-
-void saveShot(QWidget &window, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("TARVOLIX_SCREENSHOTS");
-    if (!dir.isEmpty())
-        window.grab().save(dir + '/' + name + ".png");
-}
-
-QString storedText(const QString &key)
-{
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Product);
-    return settings.value(QStringLiteral("Colors/") + key).toString();
-}
 
 // Answers the next modal window once it is up.
 void whenModal(std::function<void(QWidget *)> answer)
@@ -47,15 +32,6 @@ void whenModal(std::function<void(QWidget *)> answer)
     });
 }
 
-QAction *menuAction(QMainWindow &window, const QString &text)
-{
-    for (QAction *menu : window.menuBar()->actions())
-        for (QAction *item : menu->menu()->actions())
-            if (item->text() == text)
-                return item;
-    return nullptr;
-}
-
 } // namespace
 
 class TestFrmConfig : public QObject
@@ -64,13 +40,11 @@ class TestFrmConfig : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QVERIFY(settings.ready());
     }
     void init()
     {
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Product);
-        settings.clear();
+        SettingsSandbox::clear();
         asked.clear();
         answers.clear();
     }
@@ -183,8 +157,8 @@ private slots:
         window.selectStyle(2);
         AppearanceStore store;
         QCOMPARE(window.commit(store), (AppearanceColors{0x80000002, 0x80000009, 0x80000002, 0xE0E0E0, 0}));
-        QCOMPARE(storedText(QStringLiteral("Style")), QStringLiteral("2"));
-        QCOMPARE(storedText(QStringLiteral("Color1")), QStringLiteral("255"));
+        QCOMPARE(SettingsSandbox::colorText(QStringLiteral("Style")), QStringLiteral("2"));
+        QCOMPARE(SettingsSandbox::colorText(QStringLiteral("Color1")), QStringLiteral("255"));
     }
 
     void confirmingCustomWritesTheSwatches()
@@ -197,10 +171,10 @@ private slots:
         AppearanceStore store;
         const AppearanceColors applied = window.commit(store);
         QCOMPARE(applied, (AppearanceColors{0x8000000F, 0x80000012, 0x00C08040, 0xE0E0E0, 0}));
-        QCOMPARE(storedText(QStringLiteral("Style")), QStringLiteral("4"));
-        QCOMPARE(storedText(QStringLiteral("Color1")), QStringLiteral("-2147483633"));
-        QCOMPARE(storedText(QStringLiteral("Color3")), QStringLiteral("12615744"));
-        QCOMPARE(storedText(QStringLiteral("Color5")), QStringLiteral("0"));
+        QCOMPARE(SettingsSandbox::colorText(QStringLiteral("Style")), QStringLiteral("4"));
+        QCOMPARE(SettingsSandbox::colorText(QStringLiteral("Color1")), QStringLiteral("-2147483633"));
+        QCOMPARE(SettingsSandbox::colorText(QStringLiteral("Color3")), QStringLiteral("12615744"));
+        QCOMPARE(SettingsSandbox::colorText(QStringLiteral("Color5")), QStringLiteral("0"));
     }
 
     void calculatorStartsInStoredStyle_data()
@@ -221,8 +195,7 @@ private slots:
         QFETCH(quint32, fore);
         if (!style.isEmpty()) {
             AppearanceStore().save(4, Stored);
-            QSettings(QSettings::NativeFormat, QSettings::UserScope, Product)
-                .setValue(QStringLiteral("Colors/Style"), style);
+            SettingsSandbox::setColorText(QStringLiteral("Style"), style);
         }
         FrmCalc calc;
         calc.show();
@@ -262,7 +235,7 @@ private slots:
         });
         item->trigger();
         QCOMPARE(calc.key({KeyGroup::Digit, 7})->backColor(), quint32(0x80000003));
-        QCOMPARE(storedText(QStringLiteral("Style")), QStringLiteral("3"));
+        QCOMPARE(SettingsSandbox::colorText(QStringLiteral("Style")), QStringLiteral("3"));
 
         whenModal([](QWidget *modal) {
             QTest::mouseClick(modal->findChild<QRadioButton *>(QStringLiteral("optStyle2")), Qt::LeftButton);
@@ -270,7 +243,7 @@ private slots:
         });
         item->trigger();
         QCOMPARE(calc.key({KeyGroup::Digit, 7})->backColor(), quint32(0x80000003));
-        QCOMPARE(storedText(QStringLiteral("Style")), QStringLiteral("3"));
+        QCOMPARE(SettingsSandbox::colorText(QStringLiteral("Style")), QStringLiteral("3"));
     }
 
 private:
@@ -282,7 +255,7 @@ private:
         };
     }
 
-    QTemporaryDir dir;
+    SettingsSandbox settings;
     QList<quint32> asked;
     QList<qint64> answers;
 };

@@ -74,24 +74,6 @@ private slots:
         QVERIFY(links > 10);
     }
 
-    void shippedIndexCoversTheTools_data()
-    {
-        QTest::addColumn<QString>("term");
-        for (const char *term : {"Clavier", "Bande de calcul", "Impression", "PDF", "Cockcroft", "MDRD",
-                                 "Friedewald", "Fagerström", "Indice de masse corporelle", "Terme",
-                                 "Déclaration de grossesse", "Calculateur de dates", "Hexadécimal",
-                                 "Couleurs"})
-            QTest::newRow(term) << QString::fromUtf8(term);
-    }
-    void shippedIndexCoversTheTools()
-    {
-        QFETCH(QString, term);
-        const HelpContents contents = HelpContents::parse(shippedHelp());
-        bool found = false;
-        for (const HelpIndexEntry &entry : contents.index())
-            found = found || entry.term.startsWith(term, Qt::CaseInsensitive);
-        QVERIFY(found);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestHelpContents)

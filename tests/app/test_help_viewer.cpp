@@ -1,5 +1,6 @@
 #include "app/HelpViewer.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Screenshot.h"
 
 #include <QApplication>
 #include <QFile>
@@ -81,9 +82,7 @@ private slots:
         QCOMPARE(viewer->tabs()->currentIndex(), 0);
         QCOMPARE(viewer->browser()->verticalScrollBar()->value(), 0);
         viewer->resize(900, 620);
-        const QString shots = qEnvironmentVariable("TARVOLIX_SCREENSHOTS");
-        if (!shots.isEmpty())
-            viewer->grab().save(shots + "/help.png");
+        saveShot(*viewer, QStringLiteral("help"));
     }
 
     void topicByNumber()

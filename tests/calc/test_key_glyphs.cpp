@@ -68,179 +68,151 @@ class TestKeyGlyphs : public QObject
     Q_OBJECT
 
 private slots:
-    void drawingOrder();
-    void glyphFitsInsideRing_data();
-    void glyphFitsInsideRing();
-    void digitsFillTheirBox_data();
-    void digitsFillTheirBox();
-    void tellingRows_data();
-    void tellingRows();
-    void glyphsAreDistinct();
-    void keysWithoutRoundFace();
-    void gridCaption_data();
-    void gridCaption();
-};
-
-void TestKeyGlyphs::drawingOrder()
-{
-    const QVector<KeyId> keys = KeyGlyphs::roundKeysInDrawingOrder();
-    QCOMPARE(keys.size(), 41);
-    const QVector<QPair<KeyGroup, int>> runs{
-        {KeyGroup::Digit, 10},     {KeyGroup::Constant, 1},  {KeyGroup::Sign, 1},
-        {KeyGroup::Decimal, 1},    {KeyGroup::Operator, 7},  {KeyGroup::Equals, 1},
-        {KeyGroup::Backspace, 1},  {KeyGroup::ClearEntry, 1}, {KeyGroup::Clear, 1},
-        {KeyGroup::Function, 12},  {KeyGroup::Memory, 5}};
-    int at = 0;
-    for (const auto &run : runs) {
-        for (int i = 0; i < run.second; ++i, ++at)
-            QVERIFY2(keys[at] == (KeyId{run.first, i}), qPrintable(keyName(keys[at])));
+    void glyphFitsInsideRing_data()
+    {
+        addKeyRows();
     }
-}
 
-void TestKeyGlyphs::glyphFitsInsideRing_data()
-{
-    addKeyRows();
-}
+    // The pressed ring (radius 12) is drawn over the face and erased again in the
+    // back colour: it must not share a pixel with the glyph or the outline, so the
+    // glyph keeps to the disc of radius 11.
+    void glyphFitsInsideRing()
+    {
+        QFETCH(KeyId, key);
+        const Segments segments = KeyGlyphs::glyph(key);
+        QVERIFY(!segments.isEmpty());
+        for (const GlyphSegment &s : segments)
+            QVERIFY2(s.from != s.to, "a zero-length stroke draws nothing");
 
-// The pressed ring (radius 12) is drawn over the face and erased again in the
-// back colour: it must not share a pixel with the glyph or the outline, so the
-// glyph keeps to the disc of radius 11.
-void TestKeyGlyphs::glyphFitsInsideRing()
-{
-    QFETCH(KeyId, key);
-    const Segments segments = KeyGlyphs::glyph(key);
-    QVERIFY(!segments.isEmpty());
-    for (const GlyphSegment &s : segments)
-        QVERIFY2(s.from != s.to, "a zero-length stroke draws nothing");
-
-    const QSet<QPoint> glyph = setOf(pixelsOf(segments));
-    QVERIFY(!glyph.isEmpty());
-    for (const QPoint &p : glyph) {
-        const int dx = p.x() - 13;
-        const int dy = p.y() - 13;
-        QVERIFY2(dx * dx + dy * dy <= 11 * 11, qPrintable(describe(p)));
-    }
-    QVERIFY(!glyph.intersects(setOf(PixelRaster::circle(13, 13, 12))));
-    QVERIFY(!glyph.intersects(setOf(PixelRaster::circle(13, 13, 13))));
-}
-
-void TestKeyGlyphs::digitsFillTheirBox_data()
-{
-    QTest::addColumn<int>("digit");
-    for (int d = 0; d <= 9; ++d)
-        QTest::newRow(qPrintable(QString::number(d))) << d;
-}
-
-void TestKeyGlyphs::digitsFillTheirBox()
-{
-    QFETCH(int, digit);
-    QCOMPARE(boundsOf(pixelsOf(KeyGlyphs::glyph({KeyGroup::Digit, digit}))), QRect(11, 9, 5, 9));
-}
-
-void TestKeyGlyphs::tellingRows_data()
-{
-    QTest::addColumn<KeyId>("key");
-    QTest::addColumn<Segments>("expected");
-
-    QTest::newRow("digit 8") << KeyId{KeyGroup::Digit, 8}
-                             << Segments{{{12, 9}, {15, 9}},   {{15, 10}, {15, 13}}, {{14, 13}, {11, 13}},
-                                         {{11, 12}, {11, 9}},  {{15, 14}, {15, 17}}, {{14, 17}, {11, 17}},
-                                         {{11, 16}, {11, 13}}};
-    QTest::newRow("sign") << KeyId{KeyGroup::Sign, 0}
-                          << Segments{{{7, 14}, {12, 14}},  {{9, 12}, {9, 17}},   {{13, 17}, {13, 15}},
-                                      {{14, 15}, {14, 13}}, {{15, 13}, {15, 11}}, {{16, 11}, {16, 8}},
-                                      {{18, 14}, {20, 14}}};
-    QTest::newRow("clear") << KeyId{KeyGroup::Clear, 0}
-                           << Segments{{{12, 9}, {16, 9}},   {{16, 10}, {16, 11}}, {{16, 16}, {16, 17}},
-                                       {{15, 17}, {11, 17}}, {{11, 16}, {11, 9}}};
-}
-
-void TestKeyGlyphs::tellingRows()
-{
-    QFETCH(KeyId, key);
-    QFETCH(Segments, expected);
-    QVERIFY(sameSegments(KeyGlyphs::glyph(key), expected));
-}
-
-// Two keys drawn alike could not be told apart on the keypad.
-void TestKeyGlyphs::glyphsAreDistinct()
-{
-    const QVector<KeyId> keys = KeyGlyphs::roundKeysInDrawingOrder();
-    QVector<QSet<QPoint>> faces;
-    for (const KeyId &key : keys)
-        faces.append(setOf(pixelsOf(KeyGlyphs::glyph(key))));
-    for (int i = 0; i < faces.size(); ++i)
-        for (int j = i + 1; j < faces.size(); ++j)
-            QVERIFY2(faces[i] != faces[j],
-                     qPrintable(keyName(keys[i]) + QStringLiteral(" = ") + keyName(keys[j])));
-}
-
-void TestKeyGlyphs::keysWithoutRoundFace()
-{
-    QVERIFY(KeyGlyphs::glyph({KeyGroup::Grid, 0}).isEmpty());
-    QVERIFY(KeyGlyphs::glyph({KeyGroup::Digit, 10}).isEmpty());
-    QVERIFY(KeyGlyphs::glyph({KeyGroup::Digit, -1}).isEmpty());
-    QVERIFY(KeyGlyphs::glyph({KeyGroup::Operator, 7}).isEmpty());
-    QVERIFY(KeyGlyphs::glyph({KeyGroup::Function, 12}).isEmpty());
-    QVERIFY(KeyGlyphs::glyph({KeyGroup::Memory, 5}).isEmpty());
-    QVERIFY(KeyGlyphs::glyph({KeyGroup::Constant, 1}).isEmpty());
-}
-
-void TestKeyGlyphs::gridCaption_data()
-{
-    QTest::addColumn<bool>("calculatorMode");
-    QTest::addColumn<int>("firstX");
-    QTest::addColumn<int>("minLastX");
-    QTest::addColumn<int>("maxLastX");
-    QTest::addColumn<int>("lowestY");
-
-    // "Editer la grille": from x 6 to about 67, the g hangs to row 15.
-    QTest::newRow("Editer la grille") << true << 6 << 65 << 69 << 15;
-    // "Retour": from x 22 to x 53, no descender.
-    QTest::newRow("Retour") << false << 22 << 53 << 53 << 13;
-}
-
-void TestKeyGlyphs::gridCaption()
-{
-    QFETCH(bool, calculatorMode);
-    QFETCH(int, firstX);
-    QFETCH(int, minLastX);
-    QFETCH(int, maxLastX);
-    QFETCH(int, lowestY);
-
-    const QVector<QPoint> pixels = pixelsOf(KeyGlyphs::gridCaption(calculatorMode));
-    QVERIFY(!pixels.isEmpty());
-    const QRect bounds = boundsOf(pixels);
-    QCOMPARE(bounds.left(), firstX);
-    QVERIFY2(bounds.right() >= minLastX && bounds.right() <= maxLastX,
-             qPrintable(QString::number(bounds.right())));
-    QCOMPARE(bounds.top(), 6);
-    QCOMPARE(bounds.bottom(), lowestY);
-
-    // Clear of the rounded outline: not on it, not touching it, and inside it
-    // (an outline pixel lies further out on the pixel's row and column).
-    const QVector<QPoint> outline = PixelRaster::roundRect(0, 0, 75, 21, 14, 14);
-    QVERIFY(QRect(0, 0, 75, 21).contains(bounds));
-    for (const QPoint &p : pixels) {
-        bool left = false, right = false, above = false, below = false;
-        for (const QPoint &o : outline) {
-            QVERIFY2(std::max(std::abs(o.x() - p.x()), std::abs(o.y() - p.y())) > 1,
-                     qPrintable(describe(p) + QStringLiteral(" touches the outline")));
-            if (o.y() == p.y()) {
-                left = left || o.x() < p.x();
-                right = right || o.x() > p.x();
-            }
-            if (o.x() == p.x()) {
-                above = above || o.y() < p.y();
-                below = below || o.y() > p.y();
-            }
+        const QSet<QPoint> glyph = setOf(pixelsOf(segments));
+        QVERIFY(!glyph.isEmpty());
+        for (const QPoint &p : glyph) {
+            const int dx = p.x() - 13;
+            const int dy = p.y() - 13;
+            QVERIFY2(dx * dx + dy * dy <= 11 * 11, qPrintable(describe(p)));
         }
-        QVERIFY2(left && right && above && below, qPrintable(describe(p)));
+        QVERIFY(!glyph.intersects(setOf(PixelRaster::circle(13, 13, 12))));
+        QVERIFY(!glyph.intersects(setOf(PixelRaster::circle(13, 13, 13))));
     }
 
-    // The two captions differ, so switching mode shows a change.
-    QVERIFY(setOf(pixels) != setOf(pixelsOf(KeyGlyphs::gridCaption(!calculatorMode))));
-}
+    void digitsFillTheirBox_data()
+    {
+        QTest::addColumn<int>("digit");
+        for (int d = 0; d <= 9; ++d)
+            QTest::newRow(qPrintable(QString::number(d))) << d;
+    }
+
+    void digitsFillTheirBox()
+    {
+        QFETCH(int, digit);
+        QCOMPARE(boundsOf(pixelsOf(KeyGlyphs::glyph({KeyGroup::Digit, digit}))), QRect(11, 9, 5, 9));
+    }
+
+    void tellingRows_data()
+    {
+        QTest::addColumn<KeyId>("key");
+        QTest::addColumn<Segments>("expected");
+
+        QTest::newRow("digit 8") << KeyId{KeyGroup::Digit, 8}
+                                 << Segments{{{12, 9}, {15, 9}},   {{15, 10}, {15, 13}}, {{14, 13}, {11, 13}},
+                                             {{11, 12}, {11, 9}},  {{15, 14}, {15, 17}}, {{14, 17}, {11, 17}},
+                                             {{11, 16}, {11, 13}}};
+        QTest::newRow("sign") << KeyId{KeyGroup::Sign, 0}
+                              << Segments{{{7, 14}, {12, 14}},  {{9, 12}, {9, 17}},   {{13, 17}, {13, 15}},
+                                          {{14, 15}, {14, 13}}, {{15, 13}, {15, 11}}, {{16, 11}, {16, 8}},
+                                          {{18, 14}, {20, 14}}};
+        QTest::newRow("clear") << KeyId{KeyGroup::Clear, 0}
+                               << Segments{{{12, 9}, {16, 9}},   {{16, 10}, {16, 11}}, {{16, 16}, {16, 17}},
+                                           {{15, 17}, {11, 17}}, {{11, 16}, {11, 9}}};
+    }
+
+    void tellingRows()
+    {
+        QFETCH(KeyId, key);
+        QFETCH(Segments, expected);
+        QVERIFY(sameSegments(KeyGlyphs::glyph(key), expected));
+    }
+
+    // Two keys drawn alike could not be told apart on the keypad.
+    void glyphsAreDistinct()
+    {
+        const QVector<KeyId> keys = KeyGlyphs::roundKeysInDrawingOrder();
+        QVector<QSet<QPoint>> faces;
+        for (const KeyId &key : keys)
+            faces.append(setOf(pixelsOf(KeyGlyphs::glyph(key))));
+        for (int i = 0; i < faces.size(); ++i)
+            for (int j = i + 1; j < faces.size(); ++j)
+                QVERIFY2(faces[i] != faces[j],
+                         qPrintable(keyName(keys[i]) + QStringLiteral(" = ") + keyName(keys[j])));
+    }
+
+    void keysWithoutRoundFace()
+    {
+        QVERIFY(KeyGlyphs::glyph({KeyGroup::Grid, 0}).isEmpty());
+        QVERIFY(KeyGlyphs::glyph({KeyGroup::Digit, 10}).isEmpty());
+        QVERIFY(KeyGlyphs::glyph({KeyGroup::Digit, -1}).isEmpty());
+        QVERIFY(KeyGlyphs::glyph({KeyGroup::Operator, 7}).isEmpty());
+        QVERIFY(KeyGlyphs::glyph({KeyGroup::Function, 12}).isEmpty());
+        QVERIFY(KeyGlyphs::glyph({KeyGroup::Memory, 5}).isEmpty());
+        QVERIFY(KeyGlyphs::glyph({KeyGroup::Constant, 1}).isEmpty());
+    }
+
+    void gridCaption_data()
+    {
+        QTest::addColumn<bool>("calculatorMode");
+        QTest::addColumn<int>("firstX");
+        QTest::addColumn<int>("minLastX");
+        QTest::addColumn<int>("maxLastX");
+        QTest::addColumn<int>("lowestY");
+
+        // "Editer la grille": from x 6 to about 67, the g hangs to row 15.
+        QTest::newRow("Editer la grille") << true << 6 << 65 << 69 << 15;
+        // "Retour": from x 22 to x 53, no descender.
+        QTest::newRow("Retour") << false << 22 << 53 << 53 << 13;
+    }
+
+    void gridCaption()
+    {
+        QFETCH(bool, calculatorMode);
+        QFETCH(int, firstX);
+        QFETCH(int, minLastX);
+        QFETCH(int, maxLastX);
+        QFETCH(int, lowestY);
+
+        const QVector<QPoint> pixels = pixelsOf(KeyGlyphs::gridCaption(calculatorMode));
+        QVERIFY(!pixels.isEmpty());
+        const QRect bounds = boundsOf(pixels);
+        QCOMPARE(bounds.left(), firstX);
+        QVERIFY2(bounds.right() >= minLastX && bounds.right() <= maxLastX,
+                 qPrintable(QString::number(bounds.right())));
+        QCOMPARE(bounds.top(), 6);
+        QCOMPARE(bounds.bottom(), lowestY);
+
+        // Clear of the rounded outline: not on it, not touching it, and inside it
+        // (an outline pixel lies further out on the pixel's row and column).
+        const QVector<QPoint> outline = PixelRaster::roundRect(0, 0, 75, 21, 14, 14);
+        QVERIFY(QRect(0, 0, 75, 21).contains(bounds));
+        for (const QPoint &p : pixels) {
+            bool left = false, right = false, above = false, below = false;
+            for (const QPoint &o : outline) {
+                QVERIFY2(std::max(std::abs(o.x() - p.x()), std::abs(o.y() - p.y())) > 1,
+                         qPrintable(describe(p) + QStringLiteral(" touches the outline")));
+                if (o.y() == p.y()) {
+                    left = left || o.x() < p.x();
+                    right = right || o.x() > p.x();
+                }
+                if (o.x() == p.x()) {
+                    above = above || o.y() < p.y();
+                    below = below || o.y() > p.y();
+                }
+            }
+            QVERIFY2(left && right && above && below, qPrintable(describe(p)));
+        }
+
+        // The two captions differ, so switching mode shows a change.
+        QVERIFY(setOf(pixels) != setOf(pixelsOf(KeyGlyphs::gridCaption(!calculatorMode))));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestKeyGlyphs)
 #include "test_key_glyphs.moc"

@@ -35,16 +35,6 @@ public:
 
 QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }
 
-void saveShot(QWidget &widget, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("TARVOLIX_SHOTS");
-    if (dir.isEmpty())
-        return;
-    const QImage image = widget.grab().toImage();
-    image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-    image.scaled(image.size() * 3).save(dir + QLatin1Char('/') + name + QStringLiteral("-x3.png"));
-}
-
 } // namespace
 
 class TestCalendarWidget : public QObject
@@ -98,8 +88,6 @@ private slots:
         QTest::addColumn<int>("cell");
         QTest::addColumn<QDate>("to");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("selected cell") << QDate(2011, 8, 10) << 16 << QDate(2011, 8, 10)
-                                       << QStringList{"Change true", "DateClick 2011-08-10", "Click"};
         QTest::newRow("grey cell of July") << QDate(2011, 8, 10) << 2 << QDate(2011, 7, 27)
                                            << QStringList{"Change true", "DateClick 2011-07-27", "Click"};
         QTest::newRow("refused after 9999") << QDate(9999, 12, 31) << 41 << QDate(9999, 12, 31)
@@ -295,30 +283,6 @@ private slots:
         QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Date de départ"));
     }
 
-    void screenshots()
-    {
-        QWidget host;
-        host.resize(560, 180);
-        auto *normal = new Calendar(&host);
-        normal->setValue(QDate(2011, 8, 10));
-        normal->move(5, 5);
-        auto *disabled = new Calendar(&host);
-        disabled->setValue(QDate(9999, 12, 31));
-        disabled->setEnabled(false);
-        disabled->setBorderStyle(1);
-        disabled->setTitleBackColor(0x808000);
-        disabled->move(190, 5);
-        auto *focused = new Calendar(&host);
-        focused->setValue(QDate(100, 1, 1));
-        focused->setBorderStyle(1);
-        focused->move(375, 5);
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
-        QApplication::setActiveWindow(&host);
-        focused->setFocus();
-        QTRY_VERIFY(focused->hasFocus());
-        saveShot(host, QStringLiteral("calendars"));
-    }
 };
 
 QTEST_MAIN(TestCalendarWidget)

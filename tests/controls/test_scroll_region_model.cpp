@@ -68,358 +68,338 @@ class TestScrollRegionModel : public QObject
 {
     Q_OBJECT
 private slots:
-    void notification_data();
-    void notification();
-    void platformRange_data();
-    void platformRange();
-    void changeOnlyWhenValueDiffersFromLastNotified();
-    void thumbTrackFollowsAndRaisesScroll();
+    void notification_data()
+    {
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("expected");
 
-    void contentWithinRegionHidesBarAndIgnoresScrolling();
-    void pageDownTwiceReachesEnd();
-    void lineStepsStayInRange();
-    void bottomReturnsToTopLikeTop_data();
-    void bottomReturnsToTopLikeTop();
-    void updateRangeUsesContentBottom_data();
-    void updateRangeUsesContentBottom();
-    void ensureVisible_data();
-    void ensureVisible();
-    void ensureVisibleEndsWhenPagingCannotHelp_data();
-    void ensureVisibleEndsWhenPagingCannotHelp();
-    void resetBarReturnsChildrenThenShowsChild();
-};
+        // small change 10, large change 100
+        QTest::newRow("line up") << 0 << 500 << 50 << 0 << 40;
+        QTest::newRow("line up clamped at min") << 0 << 500 << 5 << 0 << 0;
+        QTest::newRow("line up at min") << 0 << 500 << 0 << 0 << 0;
+        QTest::newRow("line up, min not zero") << 20 << 500 << 25 << 0 << 20;
+        QTest::newRow("line down") << 0 << 500 << 50 << 1 << 60;
+        QTest::newRow("line down clamped at max") << 0 << 500 << 495 << 1 << 500;
+        QTest::newRow("line down at max") << 0 << 500 << 500 << 1 << 500;
+        QTest::newRow("page up") << 0 << 500 << 250 << 2 << 150;
+        QTest::newRow("page up clamped") << 0 << 500 << 60 << 2 << 0;
+        QTest::newRow("page down") << 0 << 500 << 250 << 3 << 350;
+        QTest::newRow("page down clamped") << 0 << 500 << 450 << 3 << 500;
+        QTest::newRow("thumb released") << 0 << 500 << 250 << 4 << 250;
+        QTest::newRow("top") << 0 << 500 << 250 << 6 << 0;
+        QTest::newRow("top, min not zero") << 30 << 500 << 250 << 6 << 30;
+        QTest::newRow("bottom goes to min") << 0 << 500 << 250 << 7 << 0;
+        QTest::newRow("bottom goes to min not zero") << 30 << 500 << 250 << 7 << 30;
+        QTest::newRow("end of scrolling") << 0 << 500 << 250 << 8 << 250;
+        QTest::newRow("code 9 ignored") << 0 << 500 << 250 << 9 << 250;
+        QTest::newRow("code 200 ignored") << 0 << 500 << 250 << 200 << 250;
+    }
 
-void TestScrollRegionModel::notification_data()
-{
-    QTest::addColumn<int>("min");
-    QTest::addColumn<int>("max");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("expected");
+    void notification()
+    {
+        QFETCH(int, min);
+        QFETCH(int, max);
+        QFETCH(int, value);
+        QFETCH(int, code);
+        QFETCH(int, expected);
 
-    // small change 10, large change 100
-    QTest::newRow("line up") << 0 << 500 << 50 << 0 << 40;
-    QTest::newRow("line up clamped at min") << 0 << 500 << 5 << 0 << 0;
-    QTest::newRow("line up at min") << 0 << 500 << 0 << 0 << 0;
-    QTest::newRow("line up, min not zero") << 20 << 500 << 25 << 0 << 20;
-    QTest::newRow("line down") << 0 << 500 << 50 << 1 << 60;
-    QTest::newRow("line down clamped at max") << 0 << 500 << 495 << 1 << 500;
-    QTest::newRow("line down at max") << 0 << 500 << 500 << 1 << 500;
-    QTest::newRow("page up") << 0 << 500 << 250 << 2 << 150;
-    QTest::newRow("page up clamped") << 0 << 500 << 60 << 2 << 0;
-    QTest::newRow("page down") << 0 << 500 << 250 << 3 << 350;
-    QTest::newRow("page down clamped") << 0 << 500 << 450 << 3 << 500;
-    QTest::newRow("thumb released") << 0 << 500 << 250 << 4 << 250;
-    QTest::newRow("top") << 0 << 500 << 250 << 6 << 0;
-    QTest::newRow("top, min not zero") << 30 << 500 << 250 << 6 << 30;
-    QTest::newRow("bottom goes to min") << 0 << 500 << 250 << 7 << 0;
-    QTest::newRow("bottom goes to min not zero") << 30 << 500 << 250 << 7 << 30;
-    QTest::newRow("end of scrolling") << 0 << 500 << 250 << 8 << 250;
-    QTest::newRow("code 9 ignored") << 0 << 500 << 250 << 9 << 250;
-    QTest::newRow("code 200 ignored") << 0 << 500 << 250 << 200 << 250;
-}
+        ScrollBarValues b = bar(min, max, 10, 100, value);
+        b.handle(code);
+        QCOMPARE(b.value(), expected);
+    }
 
-void TestScrollRegionModel::notification()
-{
-    QFETCH(int, min);
-    QFETCH(int, max);
-    QFETCH(int, value);
-    QFETCH(int, code);
-    QFETCH(int, expected);
+    void platformRange_data()
+    {
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("largeChange");
+        QTest::addColumn<int>("platformMaximum");
 
-    ScrollBarValues b = bar(min, max, 10, 100, value);
-    b.handle(code);
-    QCOMPARE(b.value(), expected);
-}
+        QTest::newRow("defaults") << 100 << 1 << 100;
+        QTest::newRow("converter page") << 1000 << 855 << 1854;
+        QTest::newRow("zero range") << 0 << 100 << 99;
+    }
 
-void TestScrollRegionModel::platformRange_data()
-{
-    QTest::addColumn<int>("max");
-    QTest::addColumn<int>("largeChange");
-    QTest::addColumn<int>("platformMaximum");
+    void platformRange()
+    {
+        QFETCH(int, max);
+        QFETCH(int, largeChange);
+        QFETCH(int, platformMaximum);
 
-    QTest::newRow("defaults") << 100 << 1 << 100;
-    QTest::newRow("converter page") << 1000 << 855 << 1854;
-    QTest::newRow("zero range") << 0 << 100 << 99;
-}
+        const ScrollBarValues b = bar(0, max, 1, largeChange, 0);
+        QCOMPARE(b.platformMaximum(), platformMaximum);
+        QCOMPARE(b.pageSize(), largeChange);
+        // The thumb's top at the end of the track is exactly max.
+        QCOMPARE(b.platformMaximum() - b.pageSize() + 1, max);
+    }
 
-void TestScrollRegionModel::platformRange()
-{
-    QFETCH(int, max);
-    QFETCH(int, largeChange);
-    QFETCH(int, platformMaximum);
+    void changeOnlyWhenValueDiffersFromLastNotified()
+    {
+        ScrollBarValues b = bar(0, 500, 10, 100, 0);
+        int changes = 0;
+        b.setChangeHandler([&] { ++changes; });
 
-    const ScrollBarValues b = bar(0, max, 1, largeChange, 0);
-    QCOMPARE(b.platformMaximum(), platformMaximum);
-    QCOMPARE(b.pageSize(), largeChange);
-    // The thumb's top at the end of the track is exactly max.
-    QCOMPARE(b.platformMaximum() - b.pageSize() + 1, max);
-}
+        b.setValue(0);
+        QCOMPARE(changes, 0);
+        b.setValue(40);
+        QCOMPARE(changes, 1);
+        b.setValue(40);
+        QCOMPARE(changes, 1);
+        b.handle(ScrollBarValues::LineUp);
+        QCOMPARE(changes, 2);
+        b.handle(ScrollBarValues::ThumbPosition);
+        b.handle(ScrollBarValues::EndScroll);
+        QCOMPARE(changes, 2);
+        b.handle(ScrollBarValues::Top);
+        QCOMPARE(changes, 3);
+        b.handle(ScrollBarValues::LineUp); // already at min
+        b.handle(ScrollBarValues::Bottom);
+        QCOMPARE(changes, 3);
+    }
 
-void TestScrollRegionModel::changeOnlyWhenValueDiffersFromLastNotified()
-{
-    ScrollBarValues b = bar(0, 500, 10, 100, 0);
-    int changes = 0;
-    b.setChangeHandler([&] { ++changes; });
+    void thumbTrackFollowsAndRaisesScroll()
+    {
+        ScrollBarValues b = bar(0, 500, 10, 100, 0);
+        int changes = 0;
+        int scrolls = 0;
+        b.setChangeHandler([&] { ++changes; });
+        b.setScrollHandler([&] { ++scrolls; });
 
-    b.setValue(0);
-    QCOMPARE(changes, 0);
-    b.setValue(40);
-    QCOMPARE(changes, 1);
-    b.setValue(40);
-    QCOMPARE(changes, 1);
-    b.handle(ScrollBarValues::LineUp);
-    QCOMPARE(changes, 2);
-    b.handle(ScrollBarValues::ThumbPosition);
-    b.handle(ScrollBarValues::EndScroll);
-    QCOMPARE(changes, 2);
-    b.handle(ScrollBarValues::Top);
-    QCOMPARE(changes, 3);
-    b.handle(ScrollBarValues::LineUp); // already at min
-    b.handle(ScrollBarValues::Bottom);
-    QCOMPARE(changes, 3);
-}
+        b.handle(ScrollBarValues::ThumbTrack, 123);
+        QCOMPARE(b.value(), 123);
+        QCOMPARE(changes, 1);
+        QCOMPARE(scrolls, 1);
+        b.handle(ScrollBarValues::ThumbTrack, 123);
+        QCOMPARE(changes, 1);
+        QCOMPARE(scrolls, 2);
+        b.handle(ScrollBarValues::ThumbTrack, 9000);
+        QCOMPARE(b.value(), 500);
+        b.handle(ScrollBarValues::ThumbTrack, -4);
+        QCOMPARE(b.value(), 0);
+    }
 
-void TestScrollRegionModel::thumbTrackFollowsAndRaisesScroll()
-{
-    ScrollBarValues b = bar(0, 500, 10, 100, 0);
-    int changes = 0;
-    int scrolls = 0;
-    b.setChangeHandler([&] { ++changes; });
-    b.setScrollHandler([&] { ++scrolls; });
+    void contentWithinRegionHidesBarAndIgnoresScrolling()
+    {
+        FakeChildren children(rows(3));
+        ScrollRegionModel region(children);
+        region.setSmallScroll(285);
+        region.setLargeScroll(855);
+        region.setInnerHeight(900);
+        region.updateRange();
 
-    b.handle(ScrollBarValues::ThumbTrack, 123);
-    QCOMPARE(b.value(), 123);
-    QCOMPARE(changes, 1);
-    QCOMPARE(scrolls, 1);
-    b.handle(ScrollBarValues::ThumbTrack, 123);
-    QCOMPARE(changes, 1);
-    QCOMPARE(scrolls, 2);
-    b.handle(ScrollBarValues::ThumbTrack, 9000);
-    QCOMPARE(b.value(), 500);
-    b.handle(ScrollBarValues::ThumbTrack, -4);
-    QCOMPARE(b.value(), 0);
-}
+        QVERIFY(!region.bar().isShown());
+        for (int code = 0; code <= 8; ++code)
+            region.scroll(code, 500);
+        QCOMPARE(region.bar().value(), 0);
+        QVERIFY(children.allShiftedBy(0));
+    }
 
-void TestScrollRegionModel::contentWithinRegionHidesBarAndIgnoresScrolling()
-{
-    FakeChildren children(rows(3));
-    ScrollRegionModel region(children);
-    region.setSmallScroll(285);
-    region.setLargeScroll(855);
-    region.setInnerHeight(900);
-    region.updateRange();
+    void pageDownTwiceReachesEnd()
+    {
+        // Content 1000 taller than the region.
+        FakeChildren children({{0, 285}, {800, 285}, {1715, 285}});
+        ScrollRegionModel region(children);
+        region.setLargeScroll(855);
+        region.setInnerHeight(1000);
+        region.updateRange();
+        QVERIFY(region.bar().isShown());
+        QCOMPARE(region.bar().max(), 1000);
 
-    QVERIFY(!region.bar().isShown());
-    for (int code = 0; code <= 8; ++code)
-        region.scroll(code, 500);
-    QCOMPARE(region.bar().value(), 0);
-    QVERIFY(children.allShiftedBy(0));
-}
-
-void TestScrollRegionModel::pageDownTwiceReachesEnd()
-{
-    // Content 1000 taller than the region.
-    FakeChildren children({{0, 285}, {800, 285}, {1715, 285}});
-    ScrollRegionModel region(children);
-    region.setLargeScroll(855);
-    region.setInnerHeight(1000);
-    region.updateRange();
-    QVERIFY(region.bar().isShown());
-    QCOMPARE(region.bar().max(), 1000);
-
-    region.scroll(ScrollBarValues::PageDown);
-    QCOMPARE(region.bar().value(), 855);
-    QVERIFY(children.allShiftedBy(855));
-    region.scroll(ScrollBarValues::PageDown);
-    QCOMPARE(region.bar().value(), 1000);
-    QVERIFY(children.allShiftedBy(1000));
-    region.scroll(ScrollBarValues::PageDown);
-    QCOMPARE(region.bar().value(), 1000);
-    QVERIFY(children.allShiftedBy(1000));
-    region.scroll(ScrollBarValues::PageUp);
-    QCOMPARE(region.bar().value(), 145);
-    QVERIFY(children.allShiftedBy(145));
-}
-
-void TestScrollRegionModel::lineStepsStayInRange()
-{
-    FakeChildren children(rows(5));
-    ScrollRegionModel region(children);
-    region.setSmallScroll(285);
-    region.setInnerHeight(1000); // content 1425: max 425
-    region.updateRange();
-
-    region.scroll(ScrollBarValues::LineUp);
-    QCOMPARE(region.bar().value(), 0);
-    QVERIFY(children.allShiftedBy(0));
-    region.scroll(ScrollBarValues::LineDown);
-    QCOMPARE(region.bar().value(), 285);
-    region.scroll(ScrollBarValues::LineDown);
-    QCOMPARE(region.bar().value(), 425);
-    region.scroll(ScrollBarValues::LineDown);
-    QCOMPARE(region.bar().value(), 425);
-    QVERIFY(children.allShiftedBy(425));
-    region.scroll(ScrollBarValues::LineUp);
-    region.scroll(ScrollBarValues::LineUp);
-    QCOMPARE(region.bar().value(), 0);
-    QVERIFY(children.allShiftedBy(0));
-}
-
-void TestScrollRegionModel::bottomReturnsToTopLikeTop_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::newRow("top") << int(ScrollBarValues::Top);
-    QTest::newRow("bottom") << int(ScrollBarValues::Bottom);
-}
-
-void TestScrollRegionModel::bottomReturnsToTopLikeTop()
-{
-    QFETCH(int, code);
-    FakeChildren children(rows(20));
-    ScrollRegionModel region(children);
-    region.setLargeScroll(855);
-    region.setInnerHeight(1000);
-    region.updateRange();
-    region.scroll(ScrollBarValues::PageDown);
-    region.scroll(ScrollBarValues::PageDown);
-    QVERIFY(children.allShiftedBy(1710));
-
-    region.scroll(code);
-    QCOMPARE(region.bar().value(), 0);
-    QVERIFY(children.allShiftedBy(0));
-}
-
-void TestScrollRegionModel::updateRangeUsesContentBottom_data()
-{
-    QTest::addColumn<int>("rowCount");
-    QTest::addColumn<int>("innerHeight");
-    QTest::addColumn<bool>("shown");
-    QTest::addColumn<int>("max");
-
-    QTest::newRow("no child") << 0 << 500 << false << 100;
-    QTest::newRow("exactly fits") << 4 << 1140 << false << 100;
-    QTest::newRow("one twip too tall") << 4 << 1139 << true << 1;
-    QTest::newRow("twelve rows") << 12 << 1000 << true << 12 * 285 - 1000;
-    // Far beyond 16-bit coordinates: still counted, so every row stays reachable.
-    QTest::newRow("two hundred rows") << 200 << 1000 << true << 200 * 285 - 1000;
-}
-
-void TestScrollRegionModel::updateRangeUsesContentBottom()
-{
-    QFETCH(int, rowCount);
-    QFETCH(int, innerHeight);
-    QFETCH(bool, shown);
-    QFETCH(int, max);
-
-    FakeChildren children(rows(rowCount));
-    ScrollRegionModel region(children);
-    region.setInnerHeight(innerHeight);
-    region.updateRange();
-    QCOMPARE(region.bar().isShown(), shown);
-    QCOMPARE(region.bar().max(), max);
-}
-
-void TestScrollRegionModel::ensureVisible_data()
-{
-    QTest::addColumn<int>("pagesDownFirst");
-    QTest::addColumn<int>("child");
-    QTest::addColumn<int>("expectedValue");
-
-    // 20 rows of 285 in 1000: max 4700, page 855.
-    QTest::newRow("visible child stays") << 0 << 2 << 0;
-    QTest::newRow("partly below") << 0 << 3 << 855;       // bottom 1140
-    QTest::newRow("well below") << 0 << 9 << 2565;        // bottom 2850
-    QTest::newRow("last row reaches the end") << 0 << 19 << 4700;
-    QTest::newRow("above: top reaches the region") << 3 << 2 << 0;   // top 570 - 2565
-    QTest::newRow("above, one page") << 3 << 6 << 1710;             // top 1710
-    QTest::newRow("partly above") << 1 << 2 << 0;                   // top 570 - 855
-}
-
-void TestScrollRegionModel::ensureVisible()
-{
-    QFETCH(int, pagesDownFirst);
-    QFETCH(int, child);
-    QFETCH(int, expectedValue);
-
-    FakeChildren children(rows(20));
-    ScrollRegionModel region(children);
-    region.setSmallScroll(285);
-    region.setLargeScroll(855);
-    region.setInnerHeight(1000);
-    region.updateRange();
-    for (int i = 0; i < pagesDownFirst; ++i)
         region.scroll(ScrollBarValues::PageDown);
+        QCOMPARE(region.bar().value(), 855);
+        QVERIFY(children.allShiftedBy(855));
+        region.scroll(ScrollBarValues::PageDown);
+        QCOMPARE(region.bar().value(), 1000);
+        QVERIFY(children.allShiftedBy(1000));
+        region.scroll(ScrollBarValues::PageDown);
+        QCOMPARE(region.bar().value(), 1000);
+        QVERIFY(children.allShiftedBy(1000));
+        region.scroll(ScrollBarValues::PageUp);
+        QCOMPARE(region.bar().value(), 145);
+        QVERIFY(children.allShiftedBy(145));
+    }
 
-    region.ensureVisible(child);
-    QCOMPARE(region.bar().value(), expectedValue);
-    QVERIFY(children.allShiftedBy(expectedValue));
-    QVERIFY(children.top(child) >= 0);
-    QVERIFY(children.top(child) + children.height(child) <= 1000);
-}
+    void lineStepsStayInRange()
+    {
+        FakeChildren children(rows(5));
+        ScrollRegionModel region(children);
+        region.setSmallScroll(285);
+        region.setInnerHeight(1000); // content 1425: max 425
+        region.updateRange();
 
-void TestScrollRegionModel::ensureVisibleEndsWhenPagingCannotHelp_data()
-{
-    QTest::addColumn<int>("childTop");
-    QTest::addColumn<int>("childHeight");
-    QTest::addColumn<int>("largeScroll");
-    QTest::addColumn<int>("expectedValue");
+        region.scroll(ScrollBarValues::LineUp);
+        QCOMPARE(region.bar().value(), 0);
+        QVERIFY(children.allShiftedBy(0));
+        region.scroll(ScrollBarValues::LineDown);
+        QCOMPARE(region.bar().value(), 285);
+        region.scroll(ScrollBarValues::LineDown);
+        QCOMPARE(region.bar().value(), 425);
+        region.scroll(ScrollBarValues::LineDown);
+        QCOMPARE(region.bar().value(), 425);
+        QVERIFY(children.allShiftedBy(425));
+        region.scroll(ScrollBarValues::LineUp);
+        region.scroll(ScrollBarValues::LineUp);
+        QCOMPARE(region.bar().value(), 0);
+        QVERIFY(children.allShiftedBy(0));
+    }
 
-    QTest::newRow("child taller than the region") << 300 << 2000 << 855 << 1300;
-    QTest::newRow("child above the first position") << -500 << 285 << 855 << 0;
-    QTest::newRow("no page step") << 1500 << 285 << 0 << 0;
-}
+    void bottomReturnsToTopLikeTop_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::newRow("top") << int(ScrollBarValues::Top);
+        QTest::newRow("bottom") << int(ScrollBarValues::Bottom);
+    }
 
-void TestScrollRegionModel::ensureVisibleEndsWhenPagingCannotHelp()
-{
-    QFETCH(int, childTop);
-    QFETCH(int, childHeight);
-    QFETCH(int, largeScroll);
-    QFETCH(int, expectedValue);
+    void bottomReturnsToTopLikeTop()
+    {
+        QFETCH(int, code);
+        FakeChildren children(rows(20));
+        ScrollRegionModel region(children);
+        region.setLargeScroll(855);
+        region.setInnerHeight(1000);
+        region.updateRange();
+        region.scroll(ScrollBarValues::PageDown);
+        region.scroll(ScrollBarValues::PageDown);
+        QVERIFY(children.allShiftedBy(1710));
 
-    FakeChildren children({{0, 285}, {childTop, childHeight}});
-    ScrollRegionModel region(children);
-    region.setLargeScroll(largeScroll);
-    region.setInnerHeight(1000);
-    region.updateRange();
+        region.scroll(code);
+        QCOMPARE(region.bar().value(), 0);
+        QVERIFY(children.allShiftedBy(0));
+    }
 
-    region.ensureVisible(1); // must return
-    QCOMPARE(region.bar().value(), expectedValue);
-    QVERIFY(children.allShiftedBy(expectedValue));
-}
+    void updateRangeUsesContentBottom_data()
+    {
+        QTest::addColumn<int>("rowCount");
+        QTest::addColumn<int>("innerHeight");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("max");
 
-void TestScrollRegionModel::resetBarReturnsChildrenThenShowsChild()
-{
-    FakeChildren children(rows(12));
-    ScrollRegionModel region(children);
-    region.setLargeScroll(855);
-    region.setInnerHeight(1000);
-    region.updateRange();
-    region.scroll(ScrollBarValues::PageDown);
-    region.scroll(ScrollBarValues::PageDown);
-    QVERIFY(children.allShiftedBy(1710));
+        QTest::newRow("no child") << 0 << 500 << false << 100;
+        QTest::newRow("exactly fits") << 4 << 1140 << false << 100;
+        QTest::newRow("one twip too tall") << 4 << 1139 << true << 1;
+        QTest::newRow("twelve rows") << 12 << 1000 << true << 12 * 285 - 1000;
+        // Far beyond 16-bit coordinates: still counted, so every row stays reachable.
+        QTest::newRow("two hundred rows") << 200 << 1000 << true << 200 * 285 - 1000;
+    }
 
-    region.resetBar();
-    QCOMPARE(region.bar().value(), 0);
-    QVERIFY(children.allShiftedBy(0));
-    QCOMPARE(region.bar().max(), 12 * 285 - 1000);
+    void updateRangeUsesContentBottom()
+    {
+        QFETCH(int, rowCount);
+        QFETCH(int, innerHeight);
+        QFETCH(bool, shown);
+        QFETCH(int, max);
 
-    // A taller region: the content fits, the bar goes away.
-    region.scroll(ScrollBarValues::PageDown);
-    region.setInnerHeight(5000);
-    region.resetBar();
-    QVERIFY(!region.bar().isShown());
-    QVERIFY(children.allShiftedBy(0));
+        FakeChildren children(rows(rowCount));
+        ScrollRegionModel region(children);
+        region.setInnerHeight(innerHeight);
+        region.updateRange();
+        QCOMPARE(region.bar().isShown(), shown);
+        QCOMPARE(region.bar().max(), max);
+    }
 
-    region.setInnerHeight(1000);
-    region.resetBar(8); // bottom 2565
-    QCOMPARE(region.bar().value(), 1710);
-    QVERIFY(children.allShiftedBy(1710));
-    QCOMPARE(region.prevValue(), 855);
-    region.resetBar(11); // bottom 3420: the page stops at the end of the range
-    QCOMPARE(region.bar().value(), 2420);
-    QVERIFY(children.allShiftedBy(2420));
-}
+    void ensureVisible_data()
+    {
+        QTest::addColumn<int>("pagesDownFirst");
+        QTest::addColumn<int>("child");
+        QTest::addColumn<int>("expectedValue");
+
+        // 20 rows of 285 in 1000: max 4700, page 855.
+        QTest::newRow("visible child stays") << 0 << 2 << 0;
+        QTest::newRow("partly below") << 0 << 3 << 855;       // bottom 1140
+        QTest::newRow("well below") << 0 << 9 << 2565;        // bottom 2850
+        QTest::newRow("last row reaches the end") << 0 << 19 << 4700;
+        QTest::newRow("above: top reaches the region") << 3 << 2 << 0;   // top 570 - 2565
+        QTest::newRow("above, one page") << 3 << 6 << 1710;             // top 1710
+        QTest::newRow("partly above") << 1 << 2 << 0;                   // top 570 - 855
+    }
+
+    void ensureVisible()
+    {
+        QFETCH(int, pagesDownFirst);
+        QFETCH(int, child);
+        QFETCH(int, expectedValue);
+
+        FakeChildren children(rows(20));
+        ScrollRegionModel region(children);
+        region.setSmallScroll(285);
+        region.setLargeScroll(855);
+        region.setInnerHeight(1000);
+        region.updateRange();
+        for (int i = 0; i < pagesDownFirst; ++i)
+            region.scroll(ScrollBarValues::PageDown);
+
+        region.ensureVisible(child);
+        QCOMPARE(region.bar().value(), expectedValue);
+        QVERIFY(children.allShiftedBy(expectedValue));
+        QVERIFY(children.top(child) >= 0);
+        QVERIFY(children.top(child) + children.height(child) <= 1000);
+    }
+
+    void ensureVisibleEndsWhenPagingCannotHelp_data()
+    {
+        QTest::addColumn<int>("childTop");
+        QTest::addColumn<int>("childHeight");
+        QTest::addColumn<int>("largeScroll");
+        QTest::addColumn<int>("expectedValue");
+
+        QTest::newRow("child taller than the region") << 300 << 2000 << 855 << 1300;
+        QTest::newRow("child above the first position") << -500 << 285 << 855 << 0;
+        QTest::newRow("no page step") << 1500 << 285 << 0 << 0;
+    }
+
+    void ensureVisibleEndsWhenPagingCannotHelp()
+    {
+        QFETCH(int, childTop);
+        QFETCH(int, childHeight);
+        QFETCH(int, largeScroll);
+        QFETCH(int, expectedValue);
+
+        FakeChildren children({{0, 285}, {childTop, childHeight}});
+        ScrollRegionModel region(children);
+        region.setLargeScroll(largeScroll);
+        region.setInnerHeight(1000);
+        region.updateRange();
+
+        region.ensureVisible(1); // must return
+        QCOMPARE(region.bar().value(), expectedValue);
+        QVERIFY(children.allShiftedBy(expectedValue));
+    }
+
+    void resetBarReturnsChildrenThenShowsChild()
+    {
+        FakeChildren children(rows(12));
+        ScrollRegionModel region(children);
+        region.setLargeScroll(855);
+        region.setInnerHeight(1000);
+        region.updateRange();
+        region.scroll(ScrollBarValues::PageDown);
+        region.scroll(ScrollBarValues::PageDown);
+        QVERIFY(children.allShiftedBy(1710));
+
+        region.resetBar();
+        QCOMPARE(region.bar().value(), 0);
+        QVERIFY(children.allShiftedBy(0));
+        QCOMPARE(region.bar().max(), 12 * 285 - 1000);
+
+        // A taller region: the content fits, the bar goes away.
+        region.scroll(ScrollBarValues::PageDown);
+        region.setInnerHeight(5000);
+        region.resetBar();
+        QVERIFY(!region.bar().isShown());
+        QVERIFY(children.allShiftedBy(0));
+
+        region.setInnerHeight(1000);
+        region.resetBar(8); // bottom 2565
+        QCOMPARE(region.bar().value(), 1710);
+        QVERIFY(children.allShiftedBy(1710));
+        QCOMPARE(region.prevValue(), 855);
+        region.resetBar(11); // bottom 3420: the page stops at the end of the range
+        QCOMPARE(region.bar().value(), 2420);
+        QVERIFY(children.allShiftedBy(2420));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestScrollRegionModel)
 #include "test_scroll_region_model.moc"

@@ -138,19 +138,6 @@ private slots:
         QCOMPARE(message, QStringLiteral("L'utilisateur a annulé l'opération."));
     }
 
-    void errorMessages_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("cancel") << 0 << "L'utilisateur a annulé l'opération.";
-        QTest::newRow("other") << 12290 << "Impossible d'afficher la boîte de dialogue.";
-    }
-    void errorMessages()
-    {
-        QFETCH(int, code);
-        QFETCH(QString, message);
-        QCOMPARE(COpenSaveFile::errorMessage(code), message);
-    }
 };
 
 QTEST_MAIN(TestOpenSaveFile)

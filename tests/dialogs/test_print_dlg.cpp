@@ -85,22 +85,6 @@ private slots:
         QVERIFY(dialog.printQuality() > 0);
     }
 
-    void errorMessages_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("cancel") << 0 << "L'utilisateur a annulé l'opération.";
-        QTest::newRow("no printer") << 4103 << "Aucune imprimante trouvée.";
-        QTest::newRow("no default printer") << 4104 << "Il n'y a pas d'imprimante par défaut.";
-        QTest::newRow("printer not found") << 4107 << "Imprimante non trouvée";
-        QTest::newRow("other") << 4105 << "Impossible d'ouvrir la fenêtre de configuration d'impression.";
-    }
-    void errorMessages()
-    {
-        QFETCH(int, code);
-        QFETCH(QString, message);
-        QCOMPARE(CPrintDlg::errorMessage(code), message);
-    }
 };
 
 QTEST_MAIN(TestPrintDlg)

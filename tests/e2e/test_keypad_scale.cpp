@@ -9,6 +9,7 @@
 #include "controls/GdiKey.h"
 #include "controls/Twips.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Screenshot.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -127,9 +128,7 @@ private slots:
         window->setPrompt(&prompt);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const QString dir = qEnvironmentVariable("TARVOLIX_SCREENSHOTS");
-        if (!dir.isEmpty())
-            window->grab().save(dir + QStringLiteral("/calculator-x2.png"));
+        saveShot(*window, QStringLiteral("calculator-x2"));
     }
     void cleanupTestCase() { window.reset(); }
 

@@ -1,7 +1,7 @@
 #include "controls/ZmtCommonCommand.h"
-#include "dialogs/UserPrompt.h"
 #include "medical/FrmMed.h"
 #include "support/ClickIndicator.h"
+#include "support/ScriptedPrompt.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,16 +15,6 @@
 #include <QTest>
 
 namespace {
-// Records the messages instead of showing them.
-class ScriptedPrompt : public UserPrompt
-{
-public:
-    QStringList messages;
-    void message(const QString &text, Icon) override { messages.append(text); }
-    Answer question(const QString &) override { return Answer::Yes; }
-    QString input(const QString &, const QString &) override { return {}; }
-};
-
 struct Fixture
 {
     ScriptedPrompt prompt;
@@ -80,565 +70,505 @@ class TestFrmMed : public QObject
 {
     Q_OBJECT
 private slots:
-    void startState();
-    void accessKeys_data();
-    void accessKeys();
-    void decimalComma_data();
-    void decimalComma();
-    void selectAllOnTab();
-    void missingInput_data();
-    void missingInput();
-    void clearanceResults();
-    void mdrdResults();
-    void ldlLimitClearsResults();
-    void bmiLive();
-    void tobaccoClicks();
-    void tobaccoLayout_data();
-    void tobaccoLayout();
-    void tabOrder_data();
-    void tabOrder();
-    void optionsExclusive_data();
-    void optionsExclusive();
-    void ckdEpiResults_data();
-    void ckdEpiResults();
-    void staleResults_data();
-    void staleResults();
-    void warningLine();
-};
-
-void TestFrmMed::startState()
-{
-    Fixture f;
-    QCOMPARE(f.window.windowTitle(), QStringLiteral("Calculs médicaux"));
-    QCOMPARE(f.window.currentPage(), 1);
-    QCOMPARE(f.tabs()->count(), 6);
-    const QStringList captions = {"&Clairance Créat", "Créat &MDRD", "&IMC", "&LDL-Chol", "&Fagerström",
-                                  "&DFG CKD-EPI"};
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(f.tabs()->tabText(i), captions[i]);
-    QVERIFY(f.option("optCréat(0)")->isChecked());
-    QVERIFY(f.option("optCréatMDRD(0)")->isChecked());
-    QVERIFY(f.option("optOrigineMDRD(0)")->isChecked());
-    QVERIFY(f.option("optLDL(0)")->isChecked());
-    QVERIFY(f.option("optCréatCKD(0)")->isChecked());
-    QVERIFY(!f.option("optSexeCKD(0)")->isChecked());
-    QVERIFY(!f.option("optSexeCKD(1)")->isChecked());
-    QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("0"));
-    QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(pas ou peu de dépendance)"));
-    QCOMPARE(f.label("lblCréat(6)")->text(), QString());
-    // Choosing the page already shown changes nothing.
-    f.tabs()->setCurrentIndex(0);
-    QCOMPARE(f.window.currentPage(), 1);
-}
-
-void TestFrmMed::accessKeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("page");
-    QTest::newRow("M") << int(Qt::Key_M) << 2;
-    QTest::newRow("I") << int(Qt::Key_I) << 3;
-    QTest::newRow("L") << int(Qt::Key_L) << 4;
-    QTest::newRow("F") << int(Qt::Key_F) << 5;
-    QTest::newRow("D") << int(Qt::Key_D) << 6;
-}
-
-void TestFrmMed::accessKeys()
-{
-    QFETCH(int, key);
-    QFETCH(int, page);
-    Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    f.field("txtAge")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
-    QCOMPARE(f.window.currentPage(), page);
-    QVERIFY(f.tabs()->currentWidget()->isVisible());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
-    QCOMPARE(f.window.currentPage(), 1);
-}
-
-void TestFrmMed::decimalComma_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("after");
-    QTest::newRow("height 1.75") << "txtIMC(1)" << "" << 0 << "1.75" << "1,75";
-    QTest::newRow("lone full stop") << "txtLDL(0)" << "" << 0 << "." << ",";
-    QTest::newRow("weight") << "txtPoids" << "" << 0 << "72.5" << "72,5";
-    QTest::newRow("creatinine") << "txtCréat" << "" << 0 << "9.8" << "9,8";
-    QTest::newRow("MDRD creatinine") << "txtCréatMDRD" << "" << 0 << "88.4" << "88,4";
-    QTest::newRow("middle of a number") << "txtIMC(0)" << "815" << 2 << "." << "81,5";
-    QTest::newRow("age keeps its full stop") << "txtAge" << "" << 0 << "6.5" << "6.5";
-    QTest::newRow("CKD-EPI weight") << "txtPoidsCKD" << "" << 0 << "62.5" << "62,5";
-    QTest::newRow("CKD-EPI age keeps its full stop") << "txtAgeCKD" << "" << 0 << "6.5" << "6.5";
-    QTest::newRow("MDRD age keeps its full stop") << "txtAgeMDRD" << "" << 0 << "6.5" << "6.5";
-}
-
-void TestFrmMed::decimalComma()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, before);
-    QFETCH(int, caret);
-    QFETCH(QString, typed);
-    QFETCH(QString, after);
-    Fixture f;
-    QLineEdit *field = f.field(name);
-    QVERIFY(field);
-    field->setText(before);
-    field->setCursorPosition(caret);
-    QTest::keyClicks(field, typed);
-    QCOMPARE(field->text(), after);
-    if (typed == QLatin1String("."))
-        QCOMPARE(field->cursorPosition(), int(after.size()));
-}
-
-void TestFrmMed::selectAllOnTab()
-{
-    Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    f.field("txtPoids")->setText(QStringLiteral("72"));
-    f.field("txtAge")->setFocus();
-    QTest::keyClick(f.field("txtAge"), Qt::Key_Tab);
-    QCOMPARE(f.focusName(), QStringLiteral("txtPoids"));
-    QCOMPARE(f.field("txtPoids")->selectedText(), QStringLiteral("72"));
-    QTest::keyClicks(f.field("txtPoids"), QStringLiteral("80"));
-    QCOMPARE(f.field("txtPoids")->text(), QStringLiteral("80"));
-}
-
-void TestFrmMed::missingInput_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QStringList>("valid");
-    QTest::addColumn<QStringList>("entered");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<QStringList>("results");
-    const QStringList goodClearance = {"60", "70", "10"};
-    const QStringList clearanceShown = {"79,5", "67,6", "(Insuffisance rénale légère: 60 à 80)",
-                                        "(Insuffisance rénale légère: 60 à 80)"};
-    QTest::newRow("age and weight empty") << 1 << "rndCréat" << ClearanceFields << goodClearance
-                                          << QStringList{"", "", "10"} << "Renseignez l'âge." << "txtAge"
-                                          << ClearanceResults;
-    QTest::newRow("weight empty") << 1 << "rndCréat" << ClearanceFields << goodClearance
-                                  << QStringList{"60", "", "10"} << "Renseignez le poids." << "txtPoids"
-                                  << ClearanceResults;
-    QTest::newRow("creatinine zero") << 1 << "rndCréat" << ClearanceFields << goodClearance
-                                     << QStringList{"60", "70", "0,0"}
-                                     << "La valeur de la créatininémie ne doit pas être nulle." << "txtCréat"
-                                     << ClearanceResults;
-    QTest::newRow("MDRD creatinine empty") << 2 << "rndCréatMDRD" << MdrdFields << QStringList{"60", "10"}
-                                           << QStringList{"60", ""} << "Renseignez la créatininémie."
-                                           << "txtCréatMDRD" << MdrdResults;
-    QTest::newRow("MDRD age zero") << 2 << "rndCréatMDRD" << MdrdFields << QStringList{"60", "10"}
-                                   << QStringList{"0", "10"} << "L'âge doit être supérieur à zéro."
-                                   << "txtAgeMDRD" << MdrdResults;
-    QTest::newRow("LDL triglycerides empty") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"}
-                                             << QStringList{"2,2", "", "0,5"} << "Renseignez les triglycérides."
-                                             << "txtLDL(1)" << LdlResults;
-    QTest::newRow("LDL HDL not a number") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"}
-                                          << QStringList{"2,2", "1", "x"} << "Renseignez le HDL-Cholestérol."
-                                          << "txtLDL(2)" << LdlResults;
-    QTest::newRow("CKD-EPI sex not chosen") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "", ""}
-                                            << QStringList{"60", "", "", ""} << "Précisez le sexe."
-                                            << "optSexeCKD(0)" << CkdResults;
-    QTest::newRow("CKD-EPI creatinine empty") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "", ""}
-                                              << QStringList{"60", "", "170", "60"}
-                                              << "Renseignez la créatininémie." << "txtCréatCKD" << CkdResults;
-}
-
-// The first missing field gets the message and the focus; shown results stay.
-void TestFrmMed::missingInput()
-{
-    QFETCH(int, page);
-    QFETCH(QString, button);
-    QFETCH(QStringList, fields);
-    QFETCH(QStringList, valid);
-    QFETCH(QStringList, entered);
-    QFETCH(QString, message);
-    QFETCH(QString, focus);
-    QFETCH(QStringList, results);
-    Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    f.showPage(page);
-    f.fill(fields, valid);
-    QRadioButton *woman = f.option("optSexeCKD(1)");
-    if (page == 6)
-        woman->click();
-    f.button(button)->click();
-    QVERIFY(f.prompt.messages.isEmpty());
-    // The sex, once chosen, cannot be unchosen by the user: the test does it.
-    if (message.contains(QStringLiteral("sexe")))
-        woman->setChecked(false);
-    const QStringList shown = f.texts(results);
-    QVERIFY(!shown.first().isEmpty());
-
-    f.fill(fields, entered);
-    f.button(button)->setFocus();
-    f.button(button)->click();
-    QCOMPARE(f.prompt.messages, QStringList{message});
-    QCOMPARE(f.focusName(), focus);
-    QCOMPARE(f.texts(results), shown);
-}
-
-void TestFrmMed::clearanceResults()
-{
-    Fixture f;
-    f.fill(ClearanceFields, {"40", "80", "100"});
-    f.option("optCréat(1)")->click();
-    QTest::mouseClick(f.button("rndCréat"), Qt::LeftButton);
-    const QStringList expected = {"100", "85", "(Fonction rénale normale: 80 à 125)",
-                                  "(Fonction rénale normale: 80 à 125)"};
-    QCOMPARE(f.texts(ClearanceResults), expected);
-    // A unit change alone computes nothing.
-    f.option("optCréat(0)")->click();
-    QCOMPARE(f.texts(ClearanceResults), expected);
-    f.button("rndCréat")->click();
-    QCOMPARE(f.label("lblCréat(6)")->text(), QStringLiteral("11,4"));
-    QVERIFY(f.prompt.messages.isEmpty());
-}
-
-void TestFrmMed::mdrdResults()
-{
-    Fixture f;
-    f.showPage(2);
-    f.fill(MdrdFields, {"60", "10"});
-    f.option("optOrigineMDRD(1)")->click();
-    f.button("rndCréatMDRD")->click();
-    QCOMPARE(f.texts(MdrdResults),
-             (QStringList{"98,5", "73,1", "(Fonction rénale normale: 80 à 125)",
-                          "(Insuffisance rénale légère: 60 à 80)"}));
-    // A negative creatinine is refused; the rates shown stay, nothing reads "nan".
-    f.fill(MdrdFields, {"60", "-10"});
-    f.button("rndCréatMDRD")->click();
-    QCOMPARE(f.prompt.messages.size(), 1);
-    QCOMPARE(f.label("lblCréatMDRD(7)")->text(), QStringLiteral("98,5"));
-}
-
-void TestFrmMed::ldlLimitClearsResults()
-{
-    Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    f.showPage(4);
-    f.fill(LdlFields, {"2,5", "5", "0,5"});
-    f.button("rndLDL")->click();
-    QCOMPARE(f.texts(LdlResults), (QStringList{"1", "2,58", "2", "5,16"}));
-    QCOMPARE(f.label("lblAlerte(4)")->text(),
-             QStringLiteral("Formule de Friedewald peu fiable au-delà de 3,4 g/l de triglycérides : "
-                            "préférez un dosage direct du LDL."));
-    f.fill(LdlFields, {"2,5", "5,01", "0,5"});
-    f.button("rndLDL")->setFocus();
-    f.button("rndLDL")->click();
-    QCOMPARE(f.prompt.messages,
-             QStringList{QStringLiteral("Triglycérides supérieurs à 5 g/l.\r\nCalcul du LDL impossible.")});
-    // The non-HDL cholesterol does not depend on the triglycerides and stays.
-    QCOMPARE(f.texts(LdlResults), (QStringList{"", "", "2", "5,16"}));
-    QCOMPARE(f.focusName(), QStringLiteral("rndLDL"));
-}
-
-void TestFrmMed::bmiLive()
-{
-    Fixture f;
-    f.showPage(3);
-    QLabel *picture = f.label("imaIMC");
-    QTest::keyClicks(f.field("txtIMC(0)"), QStringLiteral("70"));
-    QCOMPARE(f.label("lblIMC(3)")->text(), QString());
-    QTest::keyClicks(f.field("txtIMC(1)"), QStringLiteral("1"));
-    QCOMPARE(f.label("lblIMC(3)")->text(), QStringLiteral("70"));
-    QCOMPARE(f.label("lblIMC(5)")->text(), QStringLiteral("Obésité sévère"));
-    QCOMPARE(picture->property("picture").toInt(), 304);
-    QVERIFY(!picture->pixmap().isNull());
-    QTest::keyClicks(f.field("txtIMC(1)"), QStringLiteral(".75"));
-    QCOMPARE(f.field("txtIMC(1)")->text(), QStringLiteral("1,75"));
-    QCOMPARE(f.label("lblIMC(3)")->text(), QStringLiteral("23"));
-    QCOMPARE(f.label("lblIMC(5)")->text(), QStringLiteral("Poids normal"));
-    QCOMPARE(f.texts({"lblIMC(7)", "lblIMC(8)"}), (QStringList{"22,9", "corpulence normale"}));
-    QCOMPARE(picture->property("picture").toInt(), 301);
-    QCOMPARE(picture->pixmap().size(), QSize(50, 80));
-    f.field("txtIMC(1)")->setText(QStringLiteral("0"));
-    QCOMPARE(f.label("lblIMC(3)")->text(), QString());
-    QCOMPARE(f.label("lblIMC(5)")->text(), QString());
-    QVERIFY(picture->pixmap().isNull());
-}
-
-void TestFrmMed::tobaccoClicks()
-{
-    Fixture f;
-    f.showPage(5);
-    clickIndicator(f.box(2));
-    QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("2"));
-    clickIndicator(f.box(1));
-    QVERIFY(!f.box(2)->isChecked());
-    QVERIFY(f.box(1)->isChecked());
-    QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("1"));
-    for (int box : {5, 8, 9, 11})
-        f.box(box)->click();
-    QCOMPARE(f.window.tobaccoScore(), quint8(8));
-    QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(forte dépendance)"));
-    f.box(11)->click(); // withdrawn
-    QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("6"));
-    QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(dépendance)"));
-}
-
-void TestFrmMed::tobaccoLayout_data()
-{
-    QTest::addColumn<QString>("family");
-    QTest::newRow("DejaVu Sans") << QStringLiteral("DejaVu Sans");
-    QTest::newRow("Liberation Sans") << QStringLiteral("Liberation Sans");
-}
-
-// The answers are wide in some fonts: no answer may cover a question or another
-// answer, and none may be cut.
-void TestFrmMed::tobaccoLayout()
-{
-    QFETCH(QString, family);
-    if (!QFontDatabase::hasFamily(family))
-        QSKIP("font not installed");
-    const QFont saved = QApplication::font();
-    QFont font = saved;
-    font.setFamilies({family});
-    QApplication::setFont(font);
-    Fixture f;
-    f.showPage(5);
-    QApplication::setFont(saved);
-    QWidget *page = f.tabs()->currentWidget();
-    QList<QWidget *> widgets;
-    for (QLabel *question : page->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^lblTabacTitre")))) {
-        QVERIFY2(question->height() >= question->heightForWidth(question->width()), qPrintable(question->text()));
-        widgets.append(question);
+    void startState()
+    {
+        Fixture f;
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Calculs médicaux"));
+        QCOMPARE(f.window.currentPage(), 1);
+        QVERIFY(f.option("optCréat(0)")->isChecked());
+        QVERIFY(f.option("optCréatMDRD(0)")->isChecked());
+        QVERIFY(f.option("optOrigineMDRD(0)")->isChecked());
+        QVERIFY(f.option("optLDL(0)")->isChecked());
+        QVERIFY(f.option("optCréatCKD(0)")->isChecked());
+        QVERIFY(!f.option("optSexeCKD(0)")->isChecked());
+        QVERIFY(!f.option("optSexeCKD(1)")->isChecked());
+        QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("0"));
+        QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(pas ou peu de dépendance)"));
+        QCOMPARE(f.label("lblCréat(6)")->text(), QString());
+        // Choosing the page already shown changes nothing.
+        f.tabs()->setCurrentIndex(0);
+        QCOMPARE(f.window.currentPage(), 1);
     }
-    for (QCheckBox *answer : page->findChildren<QCheckBox *>()) {
-        QVERIFY2(answer->width() >= answer->sizeHint().width(), qPrintable(answer->text()));
-        widgets.append(answer);
+
+    void accessKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("page");
+        QTest::newRow("M") << int(Qt::Key_M) << 2;
+        QTest::newRow("I") << int(Qt::Key_I) << 3;
+        QTest::newRow("L") << int(Qt::Key_L) << 4;
+        QTest::newRow("F") << int(Qt::Key_F) << 5;
+        QTest::newRow("D") << int(Qt::Key_D) << 6;
     }
-    QCOMPARE(widgets.size(), 8 + 20);
-    for (qsizetype i = 0; i < widgets.size(); ++i) {
-        const QRect r(widgets[i]->mapTo(page, QPoint()), widgets[i]->size());
-        QVERIFY2(page->rect().contains(r), qPrintable(widgets[i]->objectName()));
-        for (qsizetype j = i + 1; j < widgets.size(); ++j) {
-            const QRect other(widgets[j]->mapTo(page, QPoint()), widgets[j]->size());
-            QVERIFY2(!r.intersects(other), qPrintable(widgets[i]->objectName() + " / " + widgets[j]->objectName()));
+
+    void accessKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, page);
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.field("txtAge")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+        QCOMPARE(f.window.currentPage(), page);
+        QVERIFY(f.tabs()->currentWidget()->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(f.window.currentPage(), 1);
+    }
+
+    void decimalComma_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("height 1.75") << "txtIMC(1)" << "" << 0 << "1.75" << "1,75";
+        QTest::newRow("middle of a number") << "txtIMC(0)" << "815" << 2 << "." << "81,5";
+        QTest::newRow("age keeps its full stop") << "txtAge" << "" << 0 << "6.5" << "6.5";
+        QTest::newRow("CKD-EPI weight") << "txtPoidsCKD" << "" << 0 << "62.5" << "62,5";
+        QTest::newRow("MDRD age keeps its full stop") << "txtAgeMDRD" << "" << 0 << "6.5" << "6.5";
+    }
+
+    void decimalComma()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, before);
+        QFETCH(int, caret);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        Fixture f;
+        QLineEdit *field = f.field(name);
+        QVERIFY(field);
+        field->setText(before);
+        field->setCursorPosition(caret);
+        QTest::keyClicks(field, typed);
+        QCOMPARE(field->text(), after);
+        if (typed == QLatin1String("."))
+            QCOMPARE(field->cursorPosition(), int(after.size()));
+    }
+
+    void selectAllOnTab()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.field("txtPoids")->setText(QStringLiteral("72"));
+        f.field("txtAge")->setFocus();
+        QTest::keyClick(f.field("txtAge"), Qt::Key_Tab);
+        QCOMPARE(f.focusName(), QStringLiteral("txtPoids"));
+        QCOMPARE(f.field("txtPoids")->selectedText(), QStringLiteral("72"));
+        QTest::keyClicks(f.field("txtPoids"), QStringLiteral("80"));
+        QCOMPARE(f.field("txtPoids")->text(), QStringLiteral("80"));
+    }
+
+    void missingInput_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QStringList>("valid");
+        QTest::addColumn<QStringList>("entered");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QStringList>("results");
+        const QStringList goodClearance = {"60", "70", "10"};
+        const QStringList clearanceShown = {"79,5", "67,6", "(Insuffisance rénale légère: 60 à 80)",
+                                            "(Insuffisance rénale légère: 60 à 80)"};
+        QTest::newRow("weight empty") << 1 << "rndCréat" << ClearanceFields << goodClearance
+                                      << QStringList{"60", "", "10"} << "Renseignez le poids." << "txtPoids"
+                                      << ClearanceResults;
+        QTest::newRow("MDRD age zero") << 2 << "rndCréatMDRD" << MdrdFields << QStringList{"60", "10"}
+                                       << QStringList{"0", "10"} << "L'âge doit être supérieur à zéro."
+                                       << "txtAgeMDRD" << MdrdResults;
+        QTest::newRow("LDL triglycerides empty") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"}
+                                                 << QStringList{"2,2", "", "0,5"} << "Renseignez les triglycérides."
+                                                 << "txtLDL(1)" << LdlResults;
+        QTest::newRow("CKD-EPI sex not chosen") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "", ""}
+                                                << QStringList{"60", "", "", ""} << "Précisez le sexe."
+                                                << "optSexeCKD(0)" << CkdResults;
+        QTest::newRow("CKD-EPI creatinine empty") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "", ""}
+                                                  << QStringList{"60", "", "170", "60"}
+                                                  << "Renseignez la créatininémie." << "txtCréatCKD" << CkdResults;
+    }
+
+    // The first missing field gets the message and the focus; shown results stay.
+    void missingInput()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, button);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, valid);
+        QFETCH(QStringList, entered);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        QFETCH(QStringList, results);
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.showPage(page);
+        f.fill(fields, valid);
+        QRadioButton *woman = f.option("optSexeCKD(1)");
+        if (page == 6)
+            woman->click();
+        f.button(button)->click();
+        QVERIFY(f.prompt.messages.isEmpty());
+        // The sex, once chosen, cannot be unchosen by the user: the test does it.
+        if (message.contains(QStringLiteral("sexe")))
+            woman->setChecked(false);
+        const QStringList shown = f.texts(results);
+        QVERIFY(!shown.first().isEmpty());
+
+        f.fill(fields, entered);
+        f.button(button)->setFocus();
+        f.button(button)->click();
+        QCOMPARE(f.prompt.messages, QStringList{message});
+        QCOMPARE(f.focusName(), focus);
+        QCOMPARE(f.texts(results), shown);
+    }
+
+    void clearanceResults()
+    {
+        Fixture f;
+        f.fill(ClearanceFields, {"40", "80", "100"});
+        f.option("optCréat(1)")->click();
+        QTest::mouseClick(f.button("rndCréat"), Qt::LeftButton);
+        const QStringList expected = {"100", "85", "(Fonction rénale normale: 80 à 125)",
+                                      "(Fonction rénale normale: 80 à 125)"};
+        QCOMPARE(f.texts(ClearanceResults), expected);
+        // A unit change alone computes nothing.
+        f.option("optCréat(0)")->click();
+        QCOMPARE(f.texts(ClearanceResults), expected);
+        f.button("rndCréat")->click();
+        QCOMPARE(f.label("lblCréat(6)")->text(), QStringLiteral("11,4"));
+        QVERIFY(f.prompt.messages.isEmpty());
+    }
+
+    void mdrdResults()
+    {
+        Fixture f;
+        f.showPage(2);
+        f.fill(MdrdFields, {"60", "10"});
+        f.option("optOrigineMDRD(1)")->click();
+        f.button("rndCréatMDRD")->click();
+        QCOMPARE(f.texts(MdrdResults),
+                 (QStringList{"98,5", "73,1", "(Fonction rénale normale: 80 à 125)",
+                              "(Insuffisance rénale légère: 60 à 80)"}));
+        // A negative creatinine is refused; the rates shown stay, nothing reads "nan".
+        f.fill(MdrdFields, {"60", "-10"});
+        f.button("rndCréatMDRD")->click();
+        QCOMPARE(f.prompt.messages.size(), 1);
+        QCOMPARE(f.label("lblCréatMDRD(7)")->text(), QStringLiteral("98,5"));
+    }
+
+    void ldlLimitClearsResults()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.showPage(4);
+        f.fill(LdlFields, {"2,5", "5", "0,5"});
+        f.button("rndLDL")->click();
+        QCOMPARE(f.texts(LdlResults), (QStringList{"1", "2,58", "2", "5,16"}));
+        QCOMPARE(f.label("lblAlerte(4)")->text(),
+                 QStringLiteral("Formule de Friedewald peu fiable au-delà de 3,4 g/l de triglycérides : "
+                                "préférez un dosage direct du LDL."));
+        f.fill(LdlFields, {"2,5", "5,01", "0,5"});
+        f.button("rndLDL")->setFocus();
+        f.button("rndLDL")->click();
+        QCOMPARE(f.prompt.messages,
+                 QStringList{QStringLiteral("Triglycérides supérieurs à 5 g/l.\r\nCalcul du LDL impossible.")});
+        // The non-HDL cholesterol does not depend on the triglycerides and stays.
+        QCOMPARE(f.texts(LdlResults), (QStringList{"", "", "2", "5,16"}));
+        QCOMPARE(f.focusName(), QStringLiteral("rndLDL"));
+    }
+
+    void bmiLive()
+    {
+        Fixture f;
+        f.showPage(3);
+        QLabel *picture = f.label("imaIMC");
+        QTest::keyClicks(f.field("txtIMC(0)"), QStringLiteral("70"));
+        QCOMPARE(f.label("lblIMC(3)")->text(), QString());
+        QTest::keyClicks(f.field("txtIMC(1)"), QStringLiteral("1"));
+        QCOMPARE(f.label("lblIMC(3)")->text(), QStringLiteral("70"));
+        QCOMPARE(f.label("lblIMC(5)")->text(), QStringLiteral("Obésité sévère"));
+        QCOMPARE(picture->property("picture").toInt(), 304);
+        QVERIFY(!picture->pixmap().isNull());
+        QTest::keyClicks(f.field("txtIMC(1)"), QStringLiteral(".75"));
+        QCOMPARE(f.field("txtIMC(1)")->text(), QStringLiteral("1,75"));
+        QCOMPARE(f.label("lblIMC(3)")->text(), QStringLiteral("23"));
+        QCOMPARE(f.label("lblIMC(5)")->text(), QStringLiteral("Poids normal"));
+        QCOMPARE(f.texts({"lblIMC(7)", "lblIMC(8)"}), (QStringList{"22,9", "corpulence normale"}));
+        QCOMPARE(picture->property("picture").toInt(), 301);
+        QCOMPARE(picture->pixmap().size(), QSize(50, 80));
+        f.field("txtIMC(1)")->setText(QStringLiteral("0"));
+        QCOMPARE(f.label("lblIMC(3)")->text(), QString());
+        QCOMPARE(f.label("lblIMC(5)")->text(), QString());
+        QVERIFY(picture->pixmap().isNull());
+    }
+
+    void tobaccoClicks()
+    {
+        Fixture f;
+        f.showPage(5);
+        clickIndicator(f.box(2));
+        QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("2"));
+        clickIndicator(f.box(1));
+        QVERIFY(!f.box(2)->isChecked());
+        QVERIFY(f.box(1)->isChecked());
+        QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("1"));
+        for (int box : {5, 8, 9, 11})
+            f.box(box)->click();
+        QCOMPARE(f.window.tobaccoScore(), quint8(8));
+        QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(forte dépendance)"));
+        f.box(11)->click(); // withdrawn
+        QCOMPARE(f.label("lblTabac(1)")->text(), QStringLiteral("6"));
+        QCOMPARE(f.label("lblTabac(2)")->text(), QStringLiteral("(dépendance)"));
+    }
+
+    void tobaccoLayout_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::newRow("DejaVu Sans") << QStringLiteral("DejaVu Sans");
+        QTest::newRow("Liberation Sans") << QStringLiteral("Liberation Sans");
+    }
+
+    // The answers are wide in some fonts: no answer may cover a question or another
+    // answer, and none may be cut.
+    void tobaccoLayout()
+    {
+        QFETCH(QString, family);
+        if (!QFontDatabase::hasFamily(family))
+            QSKIP("font not installed");
+        const QFont saved = QApplication::font();
+        QFont font = saved;
+        font.setFamilies({family});
+        QApplication::setFont(font);
+        Fixture f;
+        f.showPage(5);
+        QApplication::setFont(saved);
+        QWidget *page = f.tabs()->currentWidget();
+        QList<QWidget *> widgets;
+        for (QLabel *question : page->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^lblTabacTitre")))) {
+            QVERIFY2(question->height() >= question->heightForWidth(question->width()), qPrintable(question->text()));
+            widgets.append(question);
+        }
+        for (QCheckBox *answer : page->findChildren<QCheckBox *>()) {
+            QVERIFY2(answer->width() >= answer->sizeHint().width(), qPrintable(answer->text()));
+            widgets.append(answer);
+        }
+        QCOMPARE(widgets.size(), 8 + 20);
+        for (qsizetype i = 0; i < widgets.size(); ++i) {
+            const QRect r(widgets[i]->mapTo(page, QPoint()), widgets[i]->size());
+            QVERIFY2(page->rect().contains(r), qPrintable(widgets[i]->objectName()));
+            for (qsizetype j = i + 1; j < widgets.size(); ++j) {
+                const QRect other(widgets[j]->mapTo(page, QPoint()), widgets[j]->size());
+                QVERIFY2(!r.intersects(other), qPrintable(widgets[i]->objectName() + " / " + widgets[j]->objectName()));
+            }
         }
     }
-}
 
-void TestFrmMed::tabOrder_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("clearance") << 1
-                               << QStringList{"txtAge", "txtPoids", "txtCréat", "optCréat(0)", "optCréat(1)",
-                                              "rndCréat"};
-    QTest::newRow("MDRD") << 2
-                          << QStringList{"txtAgeMDRD", "txtCréatMDRD", "optCréatMDRD(0)", "optCréatMDRD(1)",
-                                         "optOrigineMDRD(0)", "optOrigineMDRD(1)", "rndCréatMDRD"};
-    QTest::newRow("BMI") << 3 << QStringList{"txtIMC(0)", "txtIMC(1)"};
-    QTest::newRow("LDL") << 4
-                         << QStringList{"txtLDL(0)", "txtLDL(1)", "txtLDL(2)", "optLDL(0)", "optLDL(1)", "rndLDL"};
-    QStringList boxes;
-    for (int i = 0; i < 20; ++i)
-        boxes.append(QStringLiteral("chkTabac(%1)").arg(i));
-    QTest::newRow("tobacco") << 5 << boxes;
-    QTest::newRow("CKD-EPI") << 6
-                             << QStringList{"txtAgeCKD", "optSexeCKD(0)", "optSexeCKD(1)", "txtCréatCKD",
-                                            "optCréatCKD(0)", "optCréatCKD(1)", "txtTailleCKD", "txtPoidsCKD",
-                                            "rndCréatCKD"};
-}
-
-// From the tab strip, Tab walks through every control of the page in reading order.
-void TestFrmMed::tabOrder()
-{
-    QFETCH(int, page);
-    QFETCH(QStringList, order);
-    Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    f.showPage(page);
-    f.tabs()->tabBar()->setFocus();
-    QStringList visited;
-    for (qsizetype i = 0; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.append(f.focusName());
+    void tabOrder_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("clearance") << 1
+                                   << QStringList{"txtAge", "txtPoids", "txtCréat", "optCréat(0)", "optCréat(1)",
+                                                  "rndCréat"};
+        QTest::newRow("MDRD") << 2
+                              << QStringList{"txtAgeMDRD", "txtCréatMDRD", "optCréatMDRD(0)", "optCréatMDRD(1)",
+                                             "optOrigineMDRD(0)", "optOrigineMDRD(1)", "rndCréatMDRD"};
+        QTest::newRow("BMI") << 3 << QStringList{"txtIMC(0)", "txtIMC(1)"};
+        QTest::newRow("LDL") << 4
+                             << QStringList{"txtLDL(0)", "txtLDL(1)", "txtLDL(2)", "optLDL(0)", "optLDL(1)", "rndLDL"};
+        QStringList boxes;
+        for (int i = 0; i < 20; ++i)
+            boxes.append(QStringLiteral("chkTabac(%1)").arg(i));
+        QTest::newRow("tobacco") << 5 << boxes;
+        QTest::newRow("CKD-EPI") << 6
+                                 << QStringList{"txtAgeCKD", "optSexeCKD(0)", "optSexeCKD(1)", "txtCréatCKD",
+                                                "optCréatCKD(0)", "optCréatCKD(1)", "txtTailleCKD", "txtPoidsCKD",
+                                                "rndCréatCKD"};
     }
-    QCOMPARE(visited, order);
-}
 
-void TestFrmMed::optionsExclusive_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::newRow("clearance unit") << 1 << "optCréat(0)" << "optCréat(1)";
-    QTest::newRow("MDRD unit") << 2 << "optCréatMDRD(0)" << "optCréatMDRD(1)";
-    QTest::newRow("MDRD origin") << 2 << "optOrigineMDRD(0)" << "optOrigineMDRD(1)";
-    QTest::newRow("LDL unit") << 4 << "optLDL(0)" << "optLDL(1)";
-}
-
-// One option of a pair is always chosen, by mouse or by Space.
-void TestFrmMed::optionsExclusive()
-{
-    QFETCH(int, page);
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    Fixture f;
-    f.showPage(page);
-    QRadioButton *a = f.option(first);
-    QRadioButton *b = f.option(second);
-    QTest::mouseClick(a, Qt::LeftButton);
-    QVERIFY(a->isChecked());
-    QVERIFY(!b->isChecked());
-    QTest::keyClick(b, Qt::Key_Space);
-    QVERIFY(b->isChecked());
-    QVERIFY(!a->isChecked());
-    QTest::mouseClick(a, Qt::LeftButton);
-    QVERIFY(a->isChecked());
-    QVERIFY(!b->isChecked());
-}
-
-void TestFrmMed::ckdEpiResults_data()
-{
-    QTest::addColumn<QString>("sex");
-    QTest::addColumn<QStringList>("entered"); // age, creatinine in µmol/l, height, weight
-    QTest::addColumn<QStringList>("results");
-    const QString g1 = QStringLiteral("Stade G1 : DFG normal ou élevé");
-    const QString g2 = QStringLiteral("Stade G2 : DFG légèrement diminué");
-    QTest::newRow("woman 60 y 80") << "optSexeCKD(1)" << QStringList{"60", "80", "", ""}
-                                   << QStringList{"69", g2, "", ""};
-    QTest::newRow("man 75 y 150") << "optSexeCKD(0)" << QStringList{"75", "150", "", ""}
-                                  << QStringList{"39", "Stade G3b : diminution modérée à sévère", "", ""};
-    QTest::newRow("woman 85 y 250") << "optSexeCKD(1)" << QStringList{"85", "250", "", ""}
-                                    << QStringList{"15", "Stade G4 : diminution sévère", "", ""};
-    QTest::newRow("man 175 cm 70 kg") << "optSexeCKD(0)" << QStringList{"60", "80", "175", "70"}
-                                      << QStringList{"92", g1, "1,84", "98"};
-    QTest::newRow("woman 160 cm 55 kg") << "optSexeCKD(1)" << QStringList{"60", "80", "160", "55"}
-                                        << QStringList{"69", g2, "1,56", "62,4"};
-}
-
-void TestFrmMed::ckdEpiResults()
-{
-    QFETCH(QString, sex);
-    QFETCH(QStringList, entered);
-    QFETCH(QStringList, results);
-    Fixture f;
-    f.showPage(6);
-    f.fill(CkdFields, entered);
-    QTest::mouseClick(f.option(sex), Qt::LeftButton);
-    QTest::mouseClick(f.option("optCréatCKD(1)"), Qt::LeftButton);
-    QTest::mouseClick(f.button("rndCréatCKD"), Qt::LeftButton);
-    QVERIFY(f.prompt.messages.isEmpty());
-    QCOMPARE(f.texts(CkdResults), results);
-}
-
-void TestFrmMed::staleResults_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QStringList>("entered");
-    QTest::addColumn<QStringList>("results");
-    QTest::addColumn<QString>("change"); // a field, or an option to choose
-    QTest::addColumn<QString>("back");   // the new text of that field, or the option that undoes the change
-    QTest::newRow("clearance weight") << 1 << "rndCréat" << ClearanceFields << QStringList{"60", "70", "10"}
-                                      << ClearanceResults << "txtPoids" << "71";
-    QTest::newRow("clearance unit") << 1 << "rndCréat" << ClearanceFields << QStringList{"60", "70", "10"}
-                                    << ClearanceResults << "optCréat(1)" << "optCréat(0)";
-    QTest::newRow("MDRD origin") << 2 << "rndCréatMDRD" << MdrdFields << QStringList{"60", "10"} << MdrdResults
-                                 << "optOrigineMDRD(1)" << "optOrigineMDRD(0)";
-    QTest::newRow("LDL triglycerides") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"}
-                                       << LdlResults << "txtLDL(1)" << "1,2";
-    QTest::newRow("LDL unit") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"} << LdlResults
-                              << "optLDL(1)" << "optLDL(0)";
-    QTest::newRow("CKD-EPI sex") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "175", "70"}
-                                 << CkdResults << "optSexeCKD(0)" << "optSexeCKD(1)";
-    QTest::newRow("CKD-EPI height") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "175", "70"}
-                                    << CkdResults << "txtTailleCKD" << "180";
-}
-
-// A change of any input greys the results it made; going back or calculating again restores them.
-void TestFrmMed::staleResults()
-{
-    QFETCH(int, page);
-    QFETCH(QString, button);
-    QFETCH(QStringList, fields);
-    QFETCH(QStringList, entered);
-    QFETCH(QStringList, results);
-    QFETCH(QString, change);
-    QFETCH(QString, back);
-    Fixture f;
-    f.showPage(page);
-    f.fill(fields, entered);
-    if (page == 6)
-        f.option("optSexeCKD(1)")->click();
-    f.button(button)->click();
-    QVERIFY(f.prompt.messages.isEmpty());
-    QLabel *value = f.label(results.first());
-    const QColor fresh = value->palette().color(QPalette::WindowText);
-    const auto expectStale = [&](bool stale) {
-        for (const QString &name : results) {
-            QLabel *label = f.label(name);
-            if (label->text().isEmpty())
-                continue;
-            QCOMPARE(label->toolTip(), stale ? StaleTip : QString());
+    // From the tab strip, Tab walks through every control of the page in reading order.
+    void tabOrder()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, order);
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.showPage(page);
+        f.tabs()->tabBar()->setFocus();
+        QStringList visited;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(f.focusName());
         }
-        QCOMPARE(value->palette().color(QPalette::WindowText) != fresh, stale);
-    };
-    expectStale(false);
+        QCOMPARE(visited, order);
+    }
 
-    QLineEdit *field = f.field(change);
-    const QString original = field ? field->text() : QString();
-    const auto makeChange = [&] {
+    void optionsExclusive_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("clearance unit") << 1 << "optCréat(0)" << "optCréat(1)";
+        QTest::newRow("LDL unit") << 4 << "optLDL(0)" << "optLDL(1)";
+    }
+
+    // One option of a pair is always chosen, by mouse or by Space.
+    void optionsExclusive()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        Fixture f;
+        f.showPage(page);
+        QRadioButton *a = f.option(first);
+        QRadioButton *b = f.option(second);
+        QTest::mouseClick(a, Qt::LeftButton);
+        QVERIFY(a->isChecked());
+        QVERIFY(!b->isChecked());
+        QTest::keyClick(b, Qt::Key_Space);
+        QVERIFY(b->isChecked());
+        QVERIFY(!a->isChecked());
+        QTest::mouseClick(a, Qt::LeftButton);
+        QVERIFY(a->isChecked());
+        QVERIFY(!b->isChecked());
+    }
+
+    void ckdEpiResults_data()
+    {
+        QTest::addColumn<QString>("sex");
+        QTest::addColumn<QStringList>("entered"); // age, creatinine in µmol/l, height, weight
+        QTest::addColumn<QStringList>("results");
+        const QString g1 = QStringLiteral("Stade G1 : DFG normal ou élevé");
+        const QString g2 = QStringLiteral("Stade G2 : DFG légèrement diminué");
+        QTest::newRow("woman 60 y 80") << "optSexeCKD(1)" << QStringList{"60", "80", "", ""}
+                                       << QStringList{"69", g2, "", ""};
+        QTest::newRow("man 175 cm 70 kg") << "optSexeCKD(0)" << QStringList{"60", "80", "175", "70"}
+                                          << QStringList{"92", g1, "1,84", "98"};
+    }
+
+    void ckdEpiResults()
+    {
+        QFETCH(QString, sex);
+        QFETCH(QStringList, entered);
+        QFETCH(QStringList, results);
+        Fixture f;
+        f.showPage(6);
+        f.fill(CkdFields, entered);
+        QTest::mouseClick(f.option(sex), Qt::LeftButton);
+        QTest::mouseClick(f.option("optCréatCKD(1)"), Qt::LeftButton);
+        QTest::mouseClick(f.button("rndCréatCKD"), Qt::LeftButton);
+        QVERIFY(f.prompt.messages.isEmpty());
+        QCOMPARE(f.texts(CkdResults), results);
+    }
+
+    void staleResults_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QStringList>("entered");
+        QTest::addColumn<QStringList>("results");
+        QTest::addColumn<QString>("change"); // a field, or an option to choose
+        QTest::addColumn<QString>("back");   // the new text of that field, or the option that undoes the change
+        QTest::newRow("clearance weight") << 1 << "rndCréat" << ClearanceFields << QStringList{"60", "70", "10"}
+                                          << ClearanceResults << "txtPoids" << "71";
+        QTest::newRow("MDRD origin") << 2 << "rndCréatMDRD" << MdrdFields << QStringList{"60", "10"} << MdrdResults
+                                     << "optOrigineMDRD(1)" << "optOrigineMDRD(0)";
+        QTest::newRow("clearance unit") << 1 << "rndCréat" << ClearanceFields << QStringList{"60", "70", "10"}
+                                        << ClearanceResults << "optCréat(1)" << "optCréat(0)";
+        QTest::newRow("LDL unit") << 4 << "rndLDL" << LdlFields << QStringList{"2,2", "1", "0,5"} << LdlResults
+                                  << "optLDL(1)" << "optLDL(0)";
+        QTest::newRow("CKD-EPI height") << 6 << "rndCréatCKD" << CkdFields << QStringList{"60", "8", "175", "70"}
+                                        << CkdResults << "txtTailleCKD" << "180";
+    }
+
+    // A change of any input greys the results it made; going back or calculating again restores them.
+    void staleResults()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, button);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, entered);
+        QFETCH(QStringList, results);
+        QFETCH(QString, change);
+        QFETCH(QString, back);
+        Fixture f;
+        f.showPage(page);
+        f.fill(fields, entered);
+        if (page == 6)
+            f.option("optSexeCKD(1)")->click();
+        f.button(button)->click();
+        QVERIFY(f.prompt.messages.isEmpty());
+        QLabel *value = f.label(results.first());
+        const QColor fresh = value->palette().color(QPalette::WindowText);
+        const auto expectStale = [&](bool stale) {
+            for (const QString &name : results) {
+                QLabel *label = f.label(name);
+                if (label->text().isEmpty())
+                    continue;
+                QCOMPARE(label->toolTip(), stale ? StaleTip : QString());
+            }
+            QCOMPARE(value->palette().color(QPalette::WindowText) != fresh, stale);
+        };
+        expectStale(false);
+
+        QLineEdit *field = f.field(change);
+        const QString original = field ? field->text() : QString();
+        const auto makeChange = [&] {
+            if (field)
+                field->setText(back);
+            else
+                f.option(change)->click();
+        };
+        makeChange();
+        expectStale(true);
         if (field)
-            field->setText(back);
+            field->setText(original);
         else
-            f.option(change)->click();
-    };
-    makeChange();
-    expectStale(true);
-    if (field)
-        field->setText(original);
-    else
-        f.option(back)->click();
-    expectStale(false);
-    makeChange();
-    expectStale(true);
-    f.button(button)->click();
-    expectStale(false);
-}
+            f.option(back)->click();
+        expectStale(false);
+        makeChange();
+        expectStale(true);
+        f.button(button)->click();
+        expectStale(false);
+    }
 
-// Unlikely values are computed and named on the page's warning line until a calculation without any.
-void TestFrmMed::warningLine()
-{
-    Fixture f;
-    QLabel *warning = f.label("lblAlerte(1)");
-    QVERIFY(warning->isHidden());
-    f.fill(ClearanceFields, {"200", "70", "10"});
-    f.button("rndCréat")->click();
-    QVERIFY(f.prompt.messages.isEmpty());
-    QCOMPARE(f.label("lblCréat(6)")->text(), QStringLiteral("-59,7"));
-    QVERIFY(warning->isVisible());
-    QVERIFY(warning->text().startsWith(QStringLiteral("Valeur inhabituelle : âge 200 ans. Vérifiez la saisie.")));
-    // A refused calculation leaves the warning of the results still shown.
-    f.field("txtAge")->clear();
-    f.button("rndCréat")->click();
-    QVERIFY(warning->isVisible());
-    f.fill(ClearanceFields, {"60", "70", "10"});
-    f.button("rndCréat")->click();
-    QVERIFY(warning->isHidden());
+    // Unlikely values are computed and named on the page's warning line until a calculation without any.
+    void warningLine()
+    {
+        Fixture f;
+        QLabel *warning = f.label("lblAlerte(1)");
+        QVERIFY(warning->isHidden());
+        f.fill(ClearanceFields, {"200", "70", "10"});
+        f.button("rndCréat")->click();
+        QVERIFY(f.prompt.messages.isEmpty());
+        QCOMPARE(f.label("lblCréat(6)")->text(), QStringLiteral("-59,7"));
+        QVERIFY(warning->isVisible());
+        QVERIFY(warning->text().startsWith(QStringLiteral("Valeur inhabituelle : âge 200 ans. Vérifiez la saisie.")));
+        // A refused calculation leaves the warning of the results still shown.
+        f.field("txtAge")->clear();
+        f.button("rndCréat")->click();
+        QVERIFY(warning->isVisible());
+        f.fill(ClearanceFields, {"60", "70", "10"});
+        f.button("rndCréat")->click();
+        QVERIFY(warning->isHidden());
 
-    f.showPage(3);
-    f.fill({"txtIMC(0)", "txtIMC(1)"}, {"70", "175"});
-    QCOMPARE(f.label("lblAlerte(3)")->text(),
-             QStringLiteral("Valeur inhabituelle : taille 175 m. La taille se saisit en mètres (ex. 1,75)."));
-    f.field("txtIMC(1)")->setText(QStringLiteral("1,75"));
-    QVERIFY(f.label("lblAlerte(3)")->isHidden());
-    f.field("txtIMC(0)")->setText(QStringLiteral("500"));
-    QVERIFY(f.label("lblAlerte(3)")->isVisible());
-    // A blank result takes its warning and its WHO class along.
-    f.field("txtIMC(1)")->clear();
-    QCOMPARE(f.texts({"lblIMC(7)", "lblIMC(8)"}), (QStringList{"", ""}));
-    QVERIFY(f.label("lblAlerte(3)")->isHidden());
-}
+        f.showPage(3);
+        f.fill({"txtIMC(0)", "txtIMC(1)"}, {"70", "175"});
+        QCOMPARE(f.label("lblAlerte(3)")->text(),
+                 QStringLiteral("Valeur inhabituelle : taille 175 m. La taille se saisit en mètres (ex. 1,75)."));
+        f.field("txtIMC(1)")->setText(QStringLiteral("1,75"));
+        QVERIFY(f.label("lblAlerte(3)")->isHidden());
+        f.field("txtIMC(0)")->setText(QStringLiteral("500"));
+        QVERIFY(f.label("lblAlerte(3)")->isVisible());
+        // A blank result takes its warning and its WHO class along.
+        f.field("txtIMC(1)")->clear();
+        QCOMPARE(f.texts({"lblIMC(7)", "lblIMC(8)"}), (QStringList{"", ""}));
+        QVERIFY(f.label("lblAlerte(3)")->isHidden());
+    }
+};
 
 QTEST_MAIN(TestFrmMed)
 #include "test_frm_med.moc"

@@ -4,7 +4,8 @@
 #include "pregnancy/FrmFiches.h"
 
 #include "FakeFicheView.h"
-#include "ScriptedFichePrompt.h"
+#include "support/ScriptedPrompt.h"
+#include "support/Screenshot.h"
 
 #include <QApplication>
 #include <QFile>
@@ -36,21 +37,6 @@ struct OpenerLog
 
 } // namespace
 
-class TestFrmFiches : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void showsTheListWithTheFirstSelected();
-    void okOpensTheSelectedRecord_data();
-    void okOpensTheSelectedRecord();
-    void failedOpeningKeepsTheWindow();
-    void doubleClickOpens();
-    void cancelOpensNothing();
-    void openCommandThroughTheListWindow();
-    void onlyOneSqliteInTheProcess();
-};
-
 namespace {
 
 ZmtCommonCommand *button(FrmFiches &window, const char *name)
@@ -66,142 +52,146 @@ void selectRow(FrmFiches &window, int row)
 
 } // namespace
 
-void TestFrmFiches::showsTheListWithTheFirstSelected()
+class TestFrmFiches : public QObject
 {
-    OpenerLog log;
-    FrmFiches window(Names, log.opener());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Ouvrir une fiche Grossesse"));
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblOuvrir"))->text(),
-             QStringLiteral("Choisissez la fiche à ouvrir"));
-    QCOMPARE(button(window, "rndFiches0")->caption(), QStringLiteral("OK"));
-    QCOMPARE(button(window, "rndFiches1")->caption(), QStringLiteral("Annuler"));
-    auto *list = window.findChild<QListView *>(QStringLiteral("lstFiches"));
-    QCOMPARE(list->model()->rowCount(), Names.size());
-    QCOMPARE(list->model()->index(2, 0).data().toString(), Names.at(2));
-    QCOMPARE(window.selectedName(), Names.first());
-    const QString shots = qEnvironmentVariable("TARVOLIX_SCREENSHOTS");
-    if (!shots.isEmpty())
-        QVERIFY(window.grab().save(shots + QStringLiteral("/frmFiches.png")));
-}
+    Q_OBJECT
 
-void TestFrmFiches::okOpensTheSelectedRecord_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<bool>("byEnter");
-    QTest::newRow("first, as shown") << 0 << false;
-    QTest::newRow("accented") << 1 << false;
-    QTest::newRow("quote") << 2 << false;
-    QTest::newRow("last") << 3 << false;
-    QTest::newRow("Enter in the list") << 1 << true;
-}
-
-void TestFrmFiches::okOpensTheSelectedRecord()
-{
-    QFETCH(int, row);
-    QFETCH(bool, byEnter);
-    OpenerLog log;
-    FrmFiches window(Names, log.opener());
-    window.show();
-    if (row > 0)
-        selectRow(window, row);
-    if (byEnter)
-        QTest::keyClick(window.findChild<QListView *>(QStringLiteral("lstFiches")), Qt::Key_Return);
-    else
-        QTest::mouseClick(button(window, "rndFiches0"), Qt::LeftButton);
-    QCOMPARE(log.asked, QStringList{Names.at(row)});
-    QVERIFY(!window.isVisible());
-    QCOMPARE(window.result(), int(QDialog::Accepted));
-}
-
-void TestFrmFiches::failedOpeningKeepsTheWindow()
-{
-    OpenerLog log;
-    log.answers << false;
-    FrmFiches window(Names, log.opener());
-    window.show();
-    QTest::mouseClick(button(window, "rndFiches0"), Qt::LeftButton);
-    QVERIFY(window.isVisible());
-    selectRow(window, 3);
-    QTest::mouseClick(button(window, "rndFiches0"), Qt::LeftButton);
-    QCOMPARE(log.asked, (QStringList{Names.at(0), Names.at(3)}));
-    QVERIFY(!window.isVisible());
-}
-
-void TestFrmFiches::doubleClickOpens()
-{
-    OpenerLog log;
-    FrmFiches window(Names, log.opener());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *list = window.findChild<QListView *>(QStringLiteral("lstFiches"));
-    const QPoint centre = list->visualRect(list->model()->index(1, 0)).center();
-    // A double click as the platform delivers it: a first click, then the double click.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-    QCOMPARE(log.asked, QStringList{Names.at(1)});
-    QVERIFY(!window.isVisible());
-}
-
-void TestFrmFiches::cancelOpensNothing()
-{
-    OpenerLog log;
-    FrmFiches window(Names, log.opener());
-    window.show();
-    QTest::mouseClick(button(window, "rndFiches1"), Qt::LeftButton);
-    QVERIFY(log.asked.isEmpty());
-    QVERIFY(!window.isVisible());
-    QCOMPARE(window.result(), int(QDialog::Rejected));
-}
-
-void TestFrmFiches::openCommandThroughTheListWindow()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("Fiches.gro"));
-    QCOMPARE(PregnancyRecordStore::createEmpty(path), RecordStoreStatus::Ok);
+private slots:
+    void showsTheListWithTheFirstSelected()
     {
-        PregnancyRecordStore store(path);
-        QCOMPARE(store.save({QStringLiteral("Zoé"), QDate(2009, 1, 15), QDate(2009, 1, 2), QDate(2009, 10, 20)}),
-                 RecordStoreStatus::Ok);
-        QCOMPARE(store.save({QStringLiteral("Dupont"), QDate(2010, 6, 1), QDate(2010, 5, 18), QDate(2011, 3, 1)}),
-                 RecordStoreStatus::Ok);
+        OpenerLog log;
+        FrmFiches window(Names, log.opener());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Ouvrir une fiche Grossesse"));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblOuvrir"))->text(),
+                 QStringLiteral("Choisissez la fiche à ouvrir"));
+        QCOMPARE(button(window, "rndFiches0")->caption(), QStringLiteral("OK"));
+        QCOMPARE(button(window, "rndFiches1")->caption(), QStringLiteral("Annuler"));
+        auto *list = window.findChild<QListView *>(QStringLiteral("lstFiches"));
+        QCOMPARE(list->model()->rowCount(), Names.size());
+        QCOMPARE(list->model()->index(2, 0).data().toString(), Names.at(2));
+        QCOMPARE(window.selectedName(), Names.first());
+        saveShot(window, QStringLiteral("frmFiches"));
     }
-    FakeFicheView view;
-    FicheCommands commands(path, view);
-    ScriptedFichePrompt prompt;
-    FichesPicker picker(nullptr);
-    QString shownTitle;
-    // The list window is modal: pick the second entry once it is up.
-    QTimer::singleShot(0, this, [&] {
-        auto *window = qobject_cast<FrmFiches *>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        shownTitle = window->windowTitle();
-        selectRow(*window, 1);
-        QTest::mouseClick(button(*window, "rndFiches0"), Qt::LeftButton);
-    });
-    commands.openFiche({prompt, prompt, prompt}, picker);
-    QCOMPARE(shownTitle, QStringLiteral("Ouvrir une fiche Grossesse"));
-    QVERIFY(prompt.messages.isEmpty());
-    QCOMPARE(view.caption, QStringLiteral("Zoé"));
-    QCOMPARE(view.ddr, QDate(2009, 1, 2));
-    QVERIFY(commands.ficheOuverte());
-}
 
-void TestFrmFiches::onlyOneSqliteInTheProcess()
-{
-    // Qt's own SQL module would bring a second SQLite whose symbols clash with
-    // SQLCipher's; the windows must not pull it in.
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        QSKIP("no /proc on this system");
-    const QByteArray mapped = maps.readAll();
-    QVERIFY(mapped.contains("libsqlcipher"));
-    QVERIFY(!mapped.contains("libsqlite3"));
-    QVERIFY(!mapped.contains("libQt6Sql"));
-}
+    void okOpensTheSelectedRecord_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("first, as shown") << 0 << false;
+        QTest::newRow("accented") << 1 << false;
+        QTest::newRow("quote") << 2 << false;
+        QTest::newRow("last") << 3 << false;
+        QTest::newRow("Enter in the list") << 1 << true;
+    }
+
+    void okOpensTheSelectedRecord()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, byEnter);
+        OpenerLog log;
+        FrmFiches window(Names, log.opener());
+        window.show();
+        if (row > 0)
+            selectRow(window, row);
+        if (byEnter)
+            QTest::keyClick(window.findChild<QListView *>(QStringLiteral("lstFiches")), Qt::Key_Return);
+        else
+            QTest::mouseClick(button(window, "rndFiches0"), Qt::LeftButton);
+        QCOMPARE(log.asked, QStringList{Names.at(row)});
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+    }
+
+    void failedOpeningKeepsTheWindow()
+    {
+        OpenerLog log;
+        log.answers << false;
+        FrmFiches window(Names, log.opener());
+        window.show();
+        QTest::mouseClick(button(window, "rndFiches0"), Qt::LeftButton);
+        QVERIFY(window.isVisible());
+        selectRow(window, 3);
+        QTest::mouseClick(button(window, "rndFiches0"), Qt::LeftButton);
+        QCOMPARE(log.asked, (QStringList{Names.at(0), Names.at(3)}));
+        QVERIFY(!window.isVisible());
+    }
+
+    void doubleClickOpens()
+    {
+        OpenerLog log;
+        FrmFiches window(Names, log.opener());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *list = window.findChild<QListView *>(QStringLiteral("lstFiches"));
+        const QPoint centre = list->visualRect(list->model()->index(1, 0)).center();
+        // A double click as the platform delivers it: a first click, then the double click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        QCOMPARE(log.asked, QStringList{Names.at(1)});
+        QVERIFY(!window.isVisible());
+    }
+
+    void cancelOpensNothing()
+    {
+        OpenerLog log;
+        FrmFiches window(Names, log.opener());
+        window.show();
+        QTest::mouseClick(button(window, "rndFiches1"), Qt::LeftButton);
+        QVERIFY(log.asked.isEmpty());
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+    }
+
+    void openCommandThroughTheListWindow()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("Fiches.gro"));
+        QCOMPARE(PregnancyRecordStore::createEmpty(path), RecordStoreStatus::Ok);
+        {
+            PregnancyRecordStore store(path);
+            QCOMPARE(store.save({QStringLiteral("Zoé"), QDate(2009, 1, 15), QDate(2009, 1, 2), QDate(2009, 10, 20)}),
+                     RecordStoreStatus::Ok);
+            QCOMPARE(store.save({QStringLiteral("Dupont"), QDate(2010, 6, 1), QDate(2010, 5, 18), QDate(2011, 3, 1)}),
+                     RecordStoreStatus::Ok);
+        }
+        FakeFicheView view;
+        FicheCommands commands(path, view);
+        ScriptedPrompt prompt;
+        FichesPicker picker(nullptr);
+        QString shownTitle;
+        // The list window is modal: pick the second entry once it is up.
+        QTimer::singleShot(0, this, [&] {
+            auto *window = qobject_cast<FrmFiches *>(QApplication::activeModalWidget());
+            if (!window)
+                return;
+            shownTitle = window->windowTitle();
+            selectRow(*window, 1);
+            QTest::mouseClick(button(*window, "rndFiches0"), Qt::LeftButton);
+        });
+        commands.openFiche({prompt, prompt, prompt}, picker);
+        QCOMPARE(shownTitle, QStringLiteral("Ouvrir une fiche Grossesse"));
+        QVERIFY(prompt.messages.isEmpty());
+        QCOMPARE(view.caption, QStringLiteral("Zoé"));
+        QCOMPARE(view.ddr, QDate(2009, 1, 2));
+        QVERIFY(commands.ficheOuverte());
+    }
+
+    void onlyOneSqliteInTheProcess()
+    {
+        // Qt's own SQL module would bring a second SQLite whose symbols clash with
+        // SQLCipher's; the windows must not pull it in.
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        if (!maps.open(QIODevice::ReadOnly))
+            QSKIP("no /proc on this system");
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(mapped.contains("libsqlcipher"));
+        QVERIFY(!mapped.contains("libsqlite3"));
+        QVERIFY(!mapped.contains("libQt6Sql"));
+    }
+};
 
 QTEST_MAIN(TestFrmFiches)
 #include "test_frm_fiches.moc"

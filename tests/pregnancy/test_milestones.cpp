@@ -21,196 +21,135 @@ class TestMilestones : public QObject
 {
     Q_OBJECT
 private slots:
-    void itemTexts_data();
-    void itemTexts();
-    void everyRow_data();
-    void everyRow();
-    void landmarksFollowTheLastPeriod_data();
-    void landmarksFollowTheLastPeriod();
-    void monthEnds_data();
-    void monthEnds();
-    void nothingToShow_data();
-    void nothingToShow();
+    // Start of pregnancy 15/01/2009: last period 01/01/2009, term and delivery 15/10/2009.
+    void everyRow_data()
+    {
+        QTest::addColumn<int>("contexte");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("expected");
+
+        const char *divers[] = {"mer. 22 avr. 2009", "mer. 22 avr. 2009", "lun. 15 juin 2009"};
+        for (int i = 0; i < 3; ++i)
+            QTest::addRow("0/%d", i) << 0 << i << QString::fromUtf8(divers[i]);
+
+        const char *prenatal[] = {"jeu. 3 sept. 2009", "jeu. 20 août 2009", "jeu. 20 août 2009",
+                                  "jeu. 6 août 2009",  "jeu. 23 juil. 2009", "jeu. 9 juil. 2009",
+                                  "jeu. 30 avr. 2009", "jeu. 16 avr. 2009", "jeu. 1 oct. 2009"};
+        for (int i = 0; i < 9; ++i)
+            QTest::addRow("1/%d", i) << 1 << i << QString::fromUtf8(prenatal[i]);
+
+        const char *medical[] = {"jusqu'au 04 mars 2009",
+                                 "à partir du 19 mars 2009",
+                                 "du 19 mars 2009 au 08 avr. 2009",
+                                 "du 09 avr. 2009 au 06 mai 2009",
+                                 "à partir du 16 avr. 2009",
+                                 "à partir du 28 mai 2009",
+                                 "entre le 18 juin 2009 et le 22 juil. 2009",
+                                 "vers le 22 juin 2009",
+                                 "à partir du 06 août 2009"};
+        for (int i = 0; i < 9; ++i)
+            QTest::addRow("2/%d", i) << 2 << i << QString::fromUtf8(medical[i]);
+
+        const char *postnatal[] = {"jusqu'au mer. 23 déc. 2009", "jusqu'au mer. 17 févr. 2010",
+                                   "jusqu'au mer. 17 mars 2010", "jusqu'au mer. 17 mars 2010",
+                                   "jusqu'au mer. 25 nov. 2009"};
+        for (int i = 0; i < 5; ++i)
+            QTest::addRow("3/%d", i) << 3 << i << QString::fromUtf8(postnatal[i]);
+    }
+
+    void everyRow()
+    {
+        QFETCH(int, contexte);
+        QFETCH(int, index);
+        QFETCH(QString, expected);
+        QCOMPARE(Milestones::actualiseDate(contexte, index, baseOf(contexte), kDdg), expected);
+    }
+
+    // A last period typed four days later moves every medical landmark by four
+    // days, except the two trisomy screenings, which count from the start.
+    void landmarksFollowTheLastPeriod_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("RU 486") << 0 << "jusqu'au 08 mars 2009";
+        QTest::newRow("T21 combiné") << 2 << "du 19 mars 2009 au 08 avr. 2009";
+        QTest::newRow("diabète") << 6 << "entre le 22 juin 2009 et le 26 juil. 2009";
+    }
+
+    void landmarksFollowTheLastPeriod()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, expected);
+        QCOMPARE(Milestones::actualiseDate(2, index, QDate(2009, 1, 5), kDdg), expected);
+    }
+
+    void monthEnds_data()
+    {
+        QTest::addColumn<int>("contexte");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QDate>("base");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("6e mois from 31 August clamps to 31 January")
+            << 0 << 2 << QDate(2009, 8, 31) << QDate(2009, 8, 31) << "dim. 31 janv. 2010";
+        QTest::newRow("6e mois from 30 September clamps to 28 February")
+            << 0 << 2 << QDate(2009, 9, 30) << QDate(2009, 9, 30) << "dim. 28 févr. 2010";
+        QTest::newRow("6e mois from a leap day")
+            << 0 << 2 << QDate(2008, 2, 29) << QDate(2008, 2, 29) << "mar. 29 juil. 2008";
+        // The term of 31/05/2009 is 28/02/2010; prenatal leave counts back from it.
+        QTest::newRow("prenatal from a clamped term")
+            << 1 << 0 << QDate(2009, 5, 31) << QDate(2009, 5, 31) << "dim. 17 janv. 2010";
+        QTest::newRow("2 weeks before a leap term")
+            << 1 << 8 << QDate(2011, 5, 31) << QDate(2011, 5, 31) << "mer. 15 févr. 2012";
+        QTest::newRow("prenatal from a leap day start")
+            << 1 << 0 << QDate(2008, 2, 29) << QDate(2008, 2, 29) << "sam. 18 oct. 2008";
+        QTest::newRow("T21 from a leap day start")
+            << 2 << 2 << QDate(2008, 2, 15) << QDate(2008, 2, 29) << "du 02 mai 2008 au 22 mai 2008";
+        QTest::newRow("postnatal across a leap February")
+            << 3 << 4 << QDate(2012, 1, 31) << QDate(2011, 5, 2) << "jusqu'au lun. 12 mars 2012";
+    }
+
+    void monthEnds()
+    {
+        QFETCH(int, contexte);
+        QFETCH(int, index);
+        QFETCH(QDate, base);
+        QFETCH(QDate, start);
+        QFETCH(QString, expected);
+        QCOMPARE(Milestones::actualiseDate(contexte, index, base, start), expected);
+    }
+
+    void nothingToShow_data()
+    {
+        QTest::addColumn<int>("contexte");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QDate>("base");
+        QTest::addColumn<bool>("withStart");
+
+        QTest::newRow("negative index") << 0 << -1 << kDdg << true;
+        QTest::newRow("index past the list") << 0 << 3 << kDdg << true;
+        QTest::newRow("index past the prenatal list") << 1 << 9 << kDdg << true;
+        QTest::newRow("index past the postnatal list") << 3 << 5 << kAcc << true;
+        QTest::newRow("unknown contexte") << 4 << 0 << kDdg << true;
+        QTest::newRow("negative contexte") << -1 << 0 << kDdg << true;
+        QTest::newRow("T21 without a start") << 2 << 2 << kDdr << false;
+        QTest::newRow("T21 séquentiel without a start") << 2 << 3 << kDdr << false;
+        QTest::newRow("invalid base") << 2 << 0 << QDate() << true;
+        QTest::newRow("term past the last day") << 1 << 0 << QDate(9999, 6, 1) << true;
+        QTest::newRow("leave past the last day") << 3 << 1 << QDate(9999, 12, 1) << true;
+    }
+
+    void nothingToShow()
+    {
+        QFETCH(int, contexte);
+        QFETCH(int, index);
+        QFETCH(QDate, base);
+        QFETCH(bool, withStart);
+        const std::optional<QDate> start = withStart ? std::optional<QDate>(kDdg) : std::nullopt;
+        QCOMPARE(Milestones::actualiseDate(contexte, index, base, start), QString());
+    }
 };
-
-void TestMilestones::itemTexts_data()
-{
-    QTest::addColumn<int>("contexte");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("Divers") << 0
-                            << QStringList{"Limite déclaration", "Limite IVG",
-                                           "Exonération ticket modérateur (6e mois)"};
-    QTest::newRow("Congé prénatal")
-        << 1
-        << QStringList{"Grossesse unique (0 ou 1 enfant)",
-                       "Grossesse unique (0 ou 1 enfant) + 14 j patho",
-                       "Grossesse unique (2 enfants et plus)",
-                       "Grossesse unique (2 enfants et plus) + 14 j patho",
-                       "Grossesse gémellaire",
-                       "Grossesse gémellaire + 14 j patho",
-                       "Grossesse multiple",
-                       "Grossesse multiple + 14 j patho",
-                       "Repos prénatal minimal (2 semaines)"};
-    QTest::newRow("médical") << 2
-                             << QStringList{"Limite IVG par RU 486",
-                                            "Echographie du 1er trimestre",
-                                            "T21: dépistage combiné du 1er trim",
-                                            "T21: dépistage séquentiel intégré",
-                                            "Amniocentèse",
-                                            "Echographie du 2nd trimestre",
-                                            "Dépistage du diabète gestationnel",
-                                            "AgHBs et numération plaquettaire",
-                                            "Echographie du 3è trimestre"};
-    QTest::newRow("postnatal") << 3
-                               << QStringList{"Grossesse unique (< 2 enfants)",
-                                              "Grossesse unique (>= 2 enfants)",
-                                              "Grossesse gémellaire",
-                                              "Grossesse multiple",
-                                              "Repos postnatal minimal (6 semaines)"};
-    QTest::newRow("unknown") << 4 << QStringList{};
-}
-
-void TestMilestones::itemTexts()
-{
-    QFETCH(int, contexte);
-    QFETCH(QStringList, expected);
-    QCOMPARE(Milestones::items(contexte), expected);
-}
-
-// Start of pregnancy 15/01/2009: last period 01/01/2009, term and delivery 15/10/2009.
-void TestMilestones::everyRow_data()
-{
-    QTest::addColumn<int>("contexte");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("expected");
-
-    const char *divers[] = {"mer. 22 avr. 2009", "mer. 22 avr. 2009", "lun. 15 juin 2009"};
-    for (int i = 0; i < 3; ++i)
-        QTest::addRow("0/%d", i) << 0 << i << QString::fromUtf8(divers[i]);
-
-    const char *prenatal[] = {"jeu. 3 sept. 2009", "jeu. 20 août 2009", "jeu. 20 août 2009",
-                              "jeu. 6 août 2009",  "jeu. 23 juil. 2009", "jeu. 9 juil. 2009",
-                              "jeu. 30 avr. 2009", "jeu. 16 avr. 2009", "jeu. 1 oct. 2009"};
-    for (int i = 0; i < 9; ++i)
-        QTest::addRow("1/%d", i) << 1 << i << QString::fromUtf8(prenatal[i]);
-
-    const char *medical[] = {"jusqu'au 04 mars 2009",
-                             "à partir du 19 mars 2009",
-                             "du 19 mars 2009 au 08 avr. 2009",
-                             "du 09 avr. 2009 au 06 mai 2009",
-                             "à partir du 16 avr. 2009",
-                             "à partir du 28 mai 2009",
-                             "entre le 18 juin 2009 et le 22 juil. 2009",
-                             "vers le 22 juin 2009",
-                             "à partir du 06 août 2009"};
-    for (int i = 0; i < 9; ++i)
-        QTest::addRow("2/%d", i) << 2 << i << QString::fromUtf8(medical[i]);
-
-    const char *postnatal[] = {"jusqu'au mer. 23 déc. 2009", "jusqu'au mer. 17 févr. 2010",
-                               "jusqu'au mer. 17 mars 2010", "jusqu'au mer. 17 mars 2010",
-                               "jusqu'au mer. 25 nov. 2009"};
-    for (int i = 0; i < 5; ++i)
-        QTest::addRow("3/%d", i) << 3 << i << QString::fromUtf8(postnatal[i]);
-}
-
-void TestMilestones::everyRow()
-{
-    QFETCH(int, contexte);
-    QFETCH(int, index);
-    QFETCH(QString, expected);
-    QCOMPARE(Milestones::actualiseDate(contexte, index, baseOf(contexte), kDdg), expected);
-}
-
-// A last period typed four days later moves every medical landmark by four
-// days, except the two trisomy screenings, which count from the start.
-void TestMilestones::landmarksFollowTheLastPeriod_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("RU 486") << 0 << "jusqu'au 08 mars 2009";
-    QTest::newRow("echo 1") << 1 << "à partir du 23 mars 2009";
-    QTest::newRow("T21 combiné") << 2 << "du 19 mars 2009 au 08 avr. 2009";
-    QTest::newRow("T21 séquentiel") << 3 << "du 09 avr. 2009 au 06 mai 2009";
-    QTest::newRow("amniocentèse") << 4 << "à partir du 20 avr. 2009";
-    QTest::newRow("echo 2") << 5 << "à partir du 01 juin 2009";
-    QTest::newRow("diabète") << 6 << "entre le 22 juin 2009 et le 26 juil. 2009";
-    QTest::newRow("AgHBs") << 7 << "vers le 26 juin 2009";
-    QTest::newRow("echo 3") << 8 << "à partir du 10 août 2009";
-}
-
-void TestMilestones::landmarksFollowTheLastPeriod()
-{
-    QFETCH(int, index);
-    QFETCH(QString, expected);
-    QCOMPARE(Milestones::actualiseDate(2, index, QDate(2009, 1, 5), kDdg), expected);
-}
-
-void TestMilestones::monthEnds_data()
-{
-    QTest::addColumn<int>("contexte");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QDate>("base");
-    QTest::addColumn<QDate>("start");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("6e mois from 31 August clamps to 31 January")
-        << 0 << 2 << QDate(2009, 8, 31) << QDate(2009, 8, 31) << "dim. 31 janv. 2010";
-    QTest::newRow("6e mois from 30 September clamps to 28 February")
-        << 0 << 2 << QDate(2009, 9, 30) << QDate(2009, 9, 30) << "dim. 28 févr. 2010";
-    QTest::newRow("6e mois from a leap day")
-        << 0 << 2 << QDate(2008, 2, 29) << QDate(2008, 2, 29) << "mar. 29 juil. 2008";
-    // The term of 31/05/2009 is 28/02/2010; prenatal leave counts back from it.
-    QTest::newRow("prenatal from a clamped term")
-        << 1 << 0 << QDate(2009, 5, 31) << QDate(2009, 5, 31) << "dim. 17 janv. 2010";
-    QTest::newRow("2 weeks before a leap term")
-        << 1 << 8 << QDate(2011, 5, 31) << QDate(2011, 5, 31) << "mer. 15 févr. 2012";
-    QTest::newRow("prenatal from a leap day start")
-        << 1 << 0 << QDate(2008, 2, 29) << QDate(2008, 2, 29) << "sam. 18 oct. 2008";
-    QTest::newRow("T21 from a leap day start")
-        << 2 << 2 << QDate(2008, 2, 15) << QDate(2008, 2, 29) << "du 02 mai 2008 au 22 mai 2008";
-    QTest::newRow("postnatal across a leap February")
-        << 3 << 4 << QDate(2012, 1, 31) << QDate(2011, 5, 2) << "jusqu'au lun. 12 mars 2012";
-}
-
-void TestMilestones::monthEnds()
-{
-    QFETCH(int, contexte);
-    QFETCH(int, index);
-    QFETCH(QDate, base);
-    QFETCH(QDate, start);
-    QFETCH(QString, expected);
-    QCOMPARE(Milestones::actualiseDate(contexte, index, base, start), expected);
-}
-
-void TestMilestones::nothingToShow_data()
-{
-    QTest::addColumn<int>("contexte");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QDate>("base");
-    QTest::addColumn<bool>("withStart");
-
-    QTest::newRow("negative index") << 0 << -1 << kDdg << true;
-    QTest::newRow("index past the list") << 0 << 3 << kDdg << true;
-    QTest::newRow("index past the prenatal list") << 1 << 9 << kDdg << true;
-    QTest::newRow("index past the postnatal list") << 3 << 5 << kAcc << true;
-    QTest::newRow("unknown contexte") << 4 << 0 << kDdg << true;
-    QTest::newRow("negative contexte") << -1 << 0 << kDdg << true;
-    QTest::newRow("T21 without a start") << 2 << 2 << kDdr << false;
-    QTest::newRow("T21 séquentiel without a start") << 2 << 3 << kDdr << false;
-    QTest::newRow("invalid base") << 2 << 0 << QDate() << true;
-    QTest::newRow("term past the last day") << 1 << 0 << QDate(9999, 6, 1) << true;
-    QTest::newRow("leave past the last day") << 3 << 1 << QDate(9999, 12, 1) << true;
-}
-
-void TestMilestones::nothingToShow()
-{
-    QFETCH(int, contexte);
-    QFETCH(int, index);
-    QFETCH(QDate, base);
-    QFETCH(bool, withStart);
-    const std::optional<QDate> start = withStart ? std::optional<QDate>(kDdg) : std::nullopt;
-    QCOMPARE(Milestones::actualiseDate(contexte, index, base, start), QString());
-}
 
 QTEST_GUILESS_MAIN(TestMilestones)
 #include "test_milestones.moc"

@@ -4,7 +4,7 @@
 #include "pregnancy/SqlCipherKey.h"
 #include "pregnancy/SqlCipherStatement.h"
 
-#include "RecordTestFiles.h"
+#include "support/RecordFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +37,7 @@ constexpr int PermissionBits = 0x7077;
 // first 16 bytes as salt.
 QByteArray rawKey(const QString &path, const QByteArray &secret, const EVP_MD *digest, int rounds)
 {
-    const QByteArray salt = RecordTestFiles::read(path).left(16);
+    const QByteArray salt = RecordFiles::read(path).left(16);
     QByteArray key(32, '\0');
     PKCS5_PBKDF2_HMAC(secret.constData(), int(secret.size()), reinterpret_cast<const uchar *>(salt.constData()), 16,
                       rounds, digest, 32, reinterpret_cast<uchar *>(key.data()));
@@ -74,589 +74,524 @@ class TestPregnancyRecordStore : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        QVERIFY(m_files.ready());
+    }
 
-    void keysDerivedFromThePassphraseOrThePassword();
+    void keysDerivedFromThePassphraseOrThePassword()
+    {
+        const QString path = m_files.withRecords(QStringLiteral("derived.gro"), {record("Dupont", QDate(2009, 1, 15))});
+        // Without a practice password the file is keyed as SQLCipher keys it from the
+        // built-in passphrase, so any SQLCipher tool opens it with that passphrase.
+        QVERIFY(opensWith(path, rawKey(path, PregnancyRecordStore::defaultPassphrase(), EVP_sha1(), 64000)));
+        QVERIFY(opensWith(path, PregnancyRecordStore::defaultPassphrase()));
 
-    void createdFileIsEmptyAndKeyedWithThePassword();
-    void createRefusesAnExistingFile();
+        PregnancyRecordStore store(path);
+        QCOMPARE(store.changePassword(Password), RecordStoreStatus::Ok);
+        QVERIFY(opensWith(path, rawKey(path, Password, EVP_sha512(), 256000)));
+        QVERIFY(!opensWith(path, rawKey(path, Password, EVP_sha512(), 255999)));
+        QVERIFY(!opensWith(path, Password));
+        QVERIFY(!opensWith(path, PregnancyRecordStore::defaultPassphrase()));
+    }
 
-    void identifiersAndDatesRoundTrip_data();
-    void identifiersAndDatesRoundTrip();
+    void createdFileIsEmptyAndKeyedWithThePassword()
+    {
+        const QString path = m_files.fresh(QStringLiteral("created.gro"));
+        PregnancyRecordStore store(path);
+        QStringList names{QStringLiteral("left over")};
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QVERIFY(names.isEmpty());
+        QCOMPARE(QFile::permissions(m_files.templatePath()) & PermissionBits, OwnerOnly);
 
-    void sameIdentifierWithoutRegardToCase_data();
-    void sameIdentifierWithoutRegardToCase();
-    void databaseItselfRefusesAFoldedDuplicate();
+        // The file opens with the bare passphrase too, as any SQLCipher tool would.
+        SqlCipherDatabase db;
+        QVERIFY(db.openExisting(path));
+        QVERIFY(db.key("583016Virel"));
+        SqlCipherStatement columns(db, "SELECT Nom, DDG, DDR, ACC FROM Grossesse");
+        QVERIFY(columns.isValid());
+    }
 
-    void overwriteKeepsOneRecord();
-    void overwriteOfARecordDeletedMeanwhileAddsItAgain();
-    void renameOntoAnotherRecordIsADuplicate();
+    void createRefusesAnExistingFile()
+    {
+        const QString path = m_files.withRecords(QStringLiteral("existing.gro"), {record("Dupont", QDate(2009, 1, 15))});
+        const QByteArray before = RecordFiles::read(path);
+        QCOMPARE(PregnancyRecordStore::createEmpty(path), RecordStoreStatus::CannotOpen);
+        QCOMPARE(RecordFiles::read(path), before);
+    }
 
-    void removeDeletesOnlyThatRecord();
-    void removeOfAMissingRecordDeletesNothing();
+    void identifiersAndDatesRoundTrip_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("otherName");
+        QTest::addColumn<QDate>("ddg");
+        QTest::addColumn<QDate>("ddr");
+        QTest::addColumn<QDate>("acc");
+        const QDate d(2009, 1, 15);
+        QTest::newRow("plain") << "Martin Sophie" << "Martin" << d << d.addDays(-14) << d.addMonths(9);
+        QTest::newRow("double quotes") << "Dupont \"la petite\"" << "Dupont " << d << d << d;
+        QTest::newRow("single quote") << "L'Hôpital Anne" << "L" << d << d << d;
+        QTest::newRow("percent") << "100% sûr" << "100" << d << d << d;
+        QTest::newRow("underscore") << "a_b" << "axb" << d << d << d;
+        QTest::newRow("criterion text") << "x\" OR [Nom] <> \"" << "x" << d << d << d;
+        QTest::newRow("sql text") << "'); DROP TABLE Grossesse; --" << "'" << d << d << d;
+        QTest::newRow("always true") << "' OR '1'='1" << "1" << d << d << d;
+        QTest::newRow("backslash") << "C:\\Fiches\\n" << "C:" << d << d << d;
+        QTest::newRow("outside the BMP") << QString::fromUtf8("Zoé 👶") << "Zoé" << d << d << d;
+        QTest::newRow("60 characters") << QString(60, QLatin1Char('x')) << QString(59, QLatin1Char('x')) << d << d << d;
+        QTest::newRow("first date") << "Antiquité" << "Antiqu" << QDate(100, 1, 1) << QDate(100, 1, 1) << QDate(100, 10, 1);
+        QTest::newRow("last date") << "Futur" << "Futu" << QDate(9999, 3, 31) << QDate(9999, 3, 17) << QDate(9999, 12, 31);
+        QTest::newRow("leap day") << "Bissextile" << "Bissext" << QDate(2008, 2, 29) << QDate(2008, 2, 15)
+                                  << QDate(2008, 11, 29);
+    }
 
-    void namesInFrenchAlphabeticalOrder();
+    void identifiersAndDatesRoundTrip()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, otherName);
+        QFETCH(QDate, ddg);
+        QFETCH(QDate, ddr);
+        QFETCH(QDate, acc);
+        const PregnancyRecord saved{name, ddg, ddr, acc};
+        const QString path = m_files.fresh(QStringLiteral("roundtrip.gro"));
+        PregnancyRecordStore store(path);
+        QCOMPARE(store.save(record(otherName + QStringLiteral(" autre"), QDate(2010, 5, 5))), RecordStoreStatus::Ok);
+        QCOMPARE(store.save(saved), RecordStoreStatus::Ok);
 
-    void unreadableFileIsNeverWritten_data();
-    void unreadableFileIsNeverWritten();
+        PregnancyRecord found;
+        QCOMPARE(store.find(name, found), RecordStoreStatus::Ok);
+        QCOMPARE(found, saved);
+        QCOMPARE(store.find(otherName, found), RecordStoreStatus::NotFound);
+        QStringList names;
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names.size(), 2);
+        QVERIFY(names.contains(name));
+        QCOMPARE(store.remove(name), RecordStoreStatus::Ok);
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names, QStringList{otherName + QStringLiteral(" autre")});
+    }
 
-    void noIdentifierOrDateInClear_data();
-    void noIdentifierOrDateInClear();
+    void sameIdentifierWithoutRegardToCase_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("ascii") << "Dupont" << "DUPONT" << true;
+        QTest::newRow("accented capital") << "Élodie" << "élodie" << true;
+        QTest::newRow("accent typed apart") << QString::fromUtf8("Élodie") << QString::fromUtf8("E\u0301lodie") << true;
+        QTest::newRow("cedilla and ligature") << "ÇA ŒUVRE" << "ça œuvre" << true;
+        QTest::newRow("greek") << "ΣΟΦΊΑ" << "σοφία" << true;
+        QTest::newRow("sharp s, full folding") << "straße" << "STRASSE" << true;
+        QTest::newRow("capital sharp s") << "STRAẞE" << "strasse" << true;
+        QTest::newRow("ligature") << "ﬁligrane" << "FILIGRANE" << true;
+        QTest::newRow("no-break space") << "Anne\u00A0Marie" << "Anne Marie" << true;
+        QTest::newRow("full-width letters") << "ＤＵＰＯＮＴ" << "dupont" << true;
+        QTest::newRow("run of blanks") << "Anne   Marie" << "anne marie" << true;
+        QTest::newRow("accent differs") << "Elodie" << "Élodie" << false;
+        QTest::newRow("space differs") << "Anne Marie" << "Anne-Marie" << false;
+    }
 
-    void passwordSetChangedAndRemoved_data();
-    void passwordSetChangedAndRemoved();
-    void failedRekeyLeavesTheFileAsItWas_data();
-    void failedRekeyLeavesTheFileAsItWas();
-    void fileWrittenBeforePasswordsStillOpens();
+    void sameIdentifierWithoutRegardToCase()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, same);
+        const QString path = m_files.fresh(QStringLiteral("case.gro"));
+        PregnancyRecordStore store(path);
+        QCOMPARE(store.save(record(first, QDate(2009, 1, 15))), RecordStoreStatus::Ok);
+        QCOMPARE(store.save(record(second, QDate(2010, 2, 20))),
+                 same ? RecordStoreStatus::Duplicate : RecordStoreStatus::Ok);
 
-    void simultaneousSavesLoseNothing();
-    void simultaneousSavesOfOneIdentifier();
+        QStringList names;
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names.size(), same ? 1 : 2);
+        PregnancyRecord found;
+        QCOMPARE(store.find(first, found), RecordStoreStatus::Ok);
+        QCOMPARE(found.ddg, QDate(2009, 1, 15));
+        QCOMPARE(found.name, first);
+    }
+
+    void databaseItselfRefusesAFoldedDuplicate()
+    {
+        const QString path = m_files.withRecords(QStringLiteral("index.gro"), {record("Élodie", QDate(2009, 1, 15))});
+        SqlCipherDatabase db;
+        QVERIFY(db.openExisting(path));
+        QVERIFY(db.key(PregnancyRecordStore::defaultPassphrase()));
+        SqlCipherStatement insert(db, "INSERT INTO Grossesse (Nom, DDG, DDR, ACC, Cle) VALUES (?1, ?2, ?2, ?2, ?3)");
+        QVERIFY(insert.bind(1, QStringLiteral("ÉLODIE")));
+        QVERIFY(insert.bind(2, QStringLiteral("2009-01-15")));
+        QVERIFY(insert.bind(3, FicheIdentifier::folded(QStringLiteral("ÉLODIE"))));
+        QCOMPARE(insert.step(), SqlCipherStatement::Step::Error);
+        QCOMPARE(db.lastError(), 2067); // SQLITE_CONSTRAINT_UNIQUE
+    }
+
+    void overwriteKeepsOneRecord()
+    {
+        const QString path = m_files.withRecords(QStringLiteral("overwrite.gro"),
+                                             {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1))});
+        PregnancyRecordStore store(path);
+        const PregnancyRecord changed{QStringLiteral("DUPONT"), QDate(2009, 2, 1), QDate(2009, 1, 10), QDate(2009, 11, 5)};
+        QCOMPARE(store.save(changed, QStringLiteral("Dupont")), RecordStoreStatus::Ok);
+        QStringList names;
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names, (QStringList{QStringLiteral("DUPONT"), QStringLiteral("Durand")}));
+        PregnancyRecord found;
+        QCOMPARE(store.find(QStringLiteral("dupont"), found), RecordStoreStatus::Ok);
+        QCOMPARE(found, changed);
+        QCOMPARE(store.find(QStringLiteral("Durand"), found), RecordStoreStatus::Ok);
+        QCOMPARE(found, record("Durand", QDate(2009, 3, 1)));
+    }
+
+    void overwriteOfARecordDeletedMeanwhileAddsItAgain()
+    {
+        const QString path = m_files.fresh(QStringLiteral("gone.gro"));
+        PregnancyRecordStore store(path);
+        QCOMPARE(store.save(record("Dupont", QDate(2009, 2, 1)), QStringLiteral("Dupont")), RecordStoreStatus::Ok);
+        PregnancyRecord found;
+        QCOMPARE(store.find(QStringLiteral("Dupont"), found), RecordStoreStatus::Ok);
+        QCOMPARE(found, record("Dupont", QDate(2009, 2, 1)));
+    }
+
+    void renameOntoAnotherRecordIsADuplicate()
+    {
+        const QString path = m_files.withRecords(QStringLiteral("rename.gro"),
+                                             {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1))});
+        PregnancyRecordStore store(path);
+        QCOMPARE(store.save(record("durand", QDate(2011, 1, 1)), QStringLiteral("Dupont")), RecordStoreStatus::Duplicate);
+        PregnancyRecord found;
+        QCOMPARE(store.find(QStringLiteral("Dupont"), found), RecordStoreStatus::Ok);
+        QCOMPARE(found, record("Dupont", QDate(2009, 1, 15)));
+        QCOMPARE(store.find(QStringLiteral("Durand"), found), RecordStoreStatus::Ok);
+        QCOMPARE(found, record("Durand", QDate(2009, 3, 1)));
+    }
+
+    void removeDeletesOnlyThatRecord()
+    {
+        const QString path = m_files.withRecords(QStringLiteral("remove.gro"),
+                                             {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1)),
+                                              record("Martin", QDate(2009, 4, 1))});
+        PregnancyRecordStore store(path);
+        QCOMPARE(store.remove(QStringLiteral("durand")), RecordStoreStatus::Ok);
+        QStringList names;
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names, (QStringList{QStringLiteral("Dupont"), QStringLiteral("Martin")}));
+    }
+
+    void removeOfAMissingRecordDeletesNothing()
+    {
+        const QString path = m_files.withRecords(QStringLiteral("remove-missing.gro"),
+                                             {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1))});
+        PregnancyRecordStore store(path);
+        QCOMPARE(store.remove(QStringLiteral("Martin")), RecordStoreStatus::NotFound);
+        QStringList names;
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names.size(), 2);
+    }
+
+    void namesInFrenchAlphabeticalOrder()
+    {
+        const QDate d(2009, 1, 15);
+        const QString path = m_files.withRecords(QStringLiteral("order.gro"),
+                                             {record("Zoé", d), record("élodie", d), record("Émile", d), record("anne", d),
+                                              record("Bernard", d), record("Œdipe", d), record("Eve", d)});
+        PregnancyRecordStore store(path);
+        QStringList names;
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names, (QStringList{"anne", "Bernard", "élodie", "Émile", "Eve", "Œdipe", "Zoé"}));
+    }
+
+    void unreadableFileIsNeverWritten_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<RecordStoreStatus>("expected");
+        QTest::newRow("missing file") << "missing" << RecordStoreStatus::CannotOpen;
+        QTest::newRow("practice password not given") << "password" << RecordStoreStatus::Locked;
+        QTest::newRow("text file") << "text" << RecordStoreStatus::CannotOpen;
+        QTest::newRow("empty file") << "empty" << RecordStoreStatus::CannotOpen;
+        QTest::newRow("unencrypted header") << "plain header" << RecordStoreStatus::CannotOpen;
+        QTest::newRow("truncated") << "truncated" << RecordStoreStatus::CannotOpen;
+        QTest::newRow("100 bytes short") << "short" << RecordStoreStatus::CannotOpen;
+        QTest::newRow("100 bytes appended") << "appended" << RecordStoreStatus::CannotOpen;
+        QTest::newRow("a page appended") << "page appended" << RecordStoreStatus::CannotOpen;
+        QTest::newRow("last page missing") << "page missing" << RecordStoreStatus::CannotOpen;
+        QTest::newRow("damaged table page") << "damaged" << RecordStoreStatus::CannotOpen;
+    }
+
+    void unreadableFileIsNeverWritten()
+    {
+        QFETCH(QString, kind);
+        QFETCH(RecordStoreStatus, expected);
+        const QString good = m_files.withRecords(QStringLiteral("good.gro"), {record("Dupont", QDate(2009, 1, 15))});
+        const QString path = m_files.path(QStringLiteral("bad.gro"));
+        QFile::remove(path);
+        if (kind == QLatin1String("password"))
+            QCOMPARE(PregnancyRecordStore(good).changePassword(Password), RecordStoreStatus::Ok);
+        QByteArray bytes = RecordFiles::read(good);
+        if (kind == QLatin1String("text"))
+            bytes = "Nom;DDG;DDR;ACC\r\nDupont;15/01/2009;01/01/2009;15/10/2009\r\n";
+        else if (kind == QLatin1String("empty"))
+            bytes.clear();
+        else if (kind == QLatin1String("plain header"))
+            bytes.replace(0, 16, QByteArray("SQLite format 3\0", 16));
+        else if (kind == QLatin1String("truncated"))
+            bytes.truncate(700);
+        else if (kind == QLatin1String("short"))
+            bytes.chop(100);
+        else if (kind == QLatin1String("appended"))
+            bytes.append(100, 'x');
+        else if (kind == QLatin1String("page appended"))
+            bytes.append(bytes.mid(1024, 1024));
+        else if (kind == QLatin1String("page missing"))
+            bytes.chop(1024);
+        else if (kind == QLatin1String("damaged"))
+            bytes[1024 + 200] = char(bytes[1024 + 200] ^ 0x5a);
+        if (kind != QLatin1String("missing"))
+            QVERIFY(RecordFiles::write(path, bytes));
+
+        PregnancyRecordStore store(path);
+        QStringList names;
+        PregnancyRecord found;
+        QCOMPARE(store.names(names), expected);
+        QVERIFY(store.find(QStringLiteral("Dupont"), found) != RecordStoreStatus::Ok);
+        QVERIFY(store.save(record("Durand", QDate(2009, 3, 1))) != RecordStoreStatus::Ok);
+        QVERIFY(store.save(record("Dupont", QDate(2009, 3, 1)), QStringLiteral("Dupont")) != RecordStoreStatus::Ok);
+        QVERIFY(store.remove(QStringLiteral("Dupont")) != RecordStoreStatus::Ok);
+        QVERIFY(store.changePassword("autre mot de passe") != RecordStoreStatus::Ok);
+
+        if (kind == QLatin1String("missing"))
+            QVERIFY(!QFile::exists(path));
+        else
+            QCOMPARE(RecordFiles::read(path), bytes);
+        QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+    }
+
+    void noIdentifierOrDateInClear_data()
+    {
+        QTest::addColumn<bool>("protectedFile");
+        QTest::newRow("built-in key") << false;
+        QTest::newRow("practice password") << true;
+    }
+
+    void noIdentifierOrDateInClear()
+    {
+        QFETCH(bool, protectedFile);
+        const QString path = m_files.fresh(QStringLiteral("clear.gro"));
+        PregnancyRecordStore store(path);
+        if (protectedFile)
+            QCOMPARE(store.changePassword(Password), RecordStoreStatus::Ok);
+        const PregnancyRecord kept{QStringLiteral("Élodie Kerbrat-Vasseur"), QDate(2009, 1, 15), QDate(2009, 1, 1),
+                                   QDate(2009, 10, 15)};
+        const PregnancyRecord removed{QStringLiteral("Rosalinde Quennec"), QDate(2011, 7, 23), QDate(2011, 7, 9),
+                                      QDate(2012, 4, 23)};
+        QCOMPARE(store.save(kept), RecordStoreStatus::Ok);
+        QCOMPARE(store.save(removed), RecordStoreStatus::Ok);
+        QCOMPARE(store.remove(removed.name), RecordStoreStatus::Ok);
+
+        const QByteArray bytes = RecordFiles::read(path);
+        QVERIFY(bytes.size() >= 2048);
+        QList<QByteArray> secrets{"SQLite format 3", "Grossesse", "CREATE", "Kerbrat", "kerbrat", "Quennec", "quennec",
+                                  "2009-01-15", "2009-10-15", "2011-07-23", "15/01/2009", "2009", "2011"};
+        secrets << QStringLiteral("Kerbrat").toUtf8() << QByteArray(reinterpret_cast<const char *>(u"Kerbrat"), 14);
+        secrets << Password;
+        for (const QByteArray &secret : std::as_const(secrets))
+            QVERIFY2(!bytes.contains(secret), secret.constData());
+    }
+
+    void passwordSetChangedAndRemoved_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("set") << 3 << QByteArray() << Password;
+        QTest::newRow("changed, 200 records") << 200 << Password << QByteArray("un autre mot de passe");
+        QTest::newRow("removed") << 3 << Password << QByteArray();
+    }
+
+    void passwordSetChangedAndRemoved()
+    {
+        QFETCH(int, count);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QList<PregnancyRecord> records;
+        for (int i = 0; i < count; ++i)
+            records << record(QStringLiteral("Patiente n° %1").arg(i), QDate(2001, 1, 1).addDays(i * 17));
+        const QString path = m_files.withRecords(QStringLiteral("rekey.gro"), records);
+        if (!before.isEmpty())
+            QCOMPARE(PregnancyRecordStore(path).changePassword(before), RecordStoreStatus::Ok);
+
+        PregnancyRecordStore store(path);
+        QCOMPARE(store.check(), before.isEmpty() ? RecordStoreStatus::Ok : RecordStoreStatus::Locked);
+        QCOMPARE(store.changePassword(after), before.isEmpty() ? RecordStoreStatus::Ok : RecordStoreStatus::Locked);
+        if (!before.isEmpty()) {
+            QCOMPARE(store.unlock(before + "x"), RecordStoreStatus::Locked);
+            QCOMPARE(store.unlock(before), RecordStoreStatus::Ok);
+            QCOMPARE(store.changePassword(after), RecordStoreStatus::Ok);
+        }
+        QCOMPARE(QFile::permissions(path) & PermissionBits, OwnerOnly);
+        QCOMPARE(QDir(m_files.dir()).entryList({QStringLiteral("rekey.gro*")}, QDir::Files),
+                 QStringList{QStringLiteral("rekey.gro")});
+
+        // A new window: the file opens with the new password only.
+        PregnancyRecordStore later(path);
+        QCOMPARE(later.check(), after.isEmpty() ? RecordStoreStatus::Ok : RecordStoreStatus::Locked);
+        if (!after.isEmpty()) {
+            if (!before.isEmpty())
+                QCOMPARE(later.unlock(before), RecordStoreStatus::Locked);
+            QCOMPARE(later.unlock(after), RecordStoreStatus::Ok);
+        }
+        QCOMPARE(later.isProtected(), !after.isEmpty());
+        QStringList names;
+        QCOMPARE(later.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names.size(), count);
+        for (const PregnancyRecord &r : std::as_const(records)) {
+            PregnancyRecord found;
+            QCOMPARE(later.find(r.name, found), RecordStoreStatus::Ok);
+            QCOMPARE(found, r);
+        }
+        QCOMPARE(later.save(record("Nouvelle", QDate(2012, 2, 2))), RecordStoreStatus::Ok);
+    }
+
+    void failedRekeyLeavesTheFileAsItWas_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("nothing can be written") << 0;
+        QTest::newRow("full after the first pages") << 4096;
+        QTest::newRow("full halfway") << 12288;
+    }
+
+    void failedRekeyLeavesTheFileAsItWas()
+    {
+        QFETCH(int, limit);
+        QList<PregnancyRecord> records;
+        for (int i = 0; i < 200; ++i)
+            records << record(QStringLiteral("Patiente n° %1").arg(i), QDate(2001, 1, 1).addDays(i));
+        const QString path = m_files.withRecords(QStringLiteral("full.gro"), records);
+        const QByteArray before = RecordFiles::read(path);
+        QVERIFY(before.size() > 2 * limit);
+        PregnancyRecordStore store(path);
+        QCOMPARE(store.check(), RecordStoreStatus::Ok);
+        {
+            const FileSizeLimit full(rlim_t(limit > 0 ? limit : 1));
+            QCOMPARE(store.changePassword(Password), RecordStoreStatus::Failed);
+        }
+        QCOMPARE(RecordFiles::read(path), before);
+        QCOMPARE(QDir(m_files.dir()).entryList({QStringLiteral("full.gro*")}, QDir::Files),
+                 QStringList{QStringLiteral("full.gro")});
+        // The store still holds the key that opens the file as it is.
+        QStringList names;
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names.size(), records.size());
+        QVERIFY(!store.isProtected());
+    }
+
+    void fileWrittenBeforePasswordsStillOpens()
+    {
+        // Written by the program before practice passwords and look-alike identifiers:
+        // "Caroline", with a zero-width space, with a no-break space, blanks, a
+        // right-to-left override, "straße" and "STRASSE", "ﬁligrane" and "FILIGRANE".
+        const QString path = m_files.path(QStringLiteral("before.gro"));
+        QFile::remove(path);
+        QVERIFY(QFile::copy(QStringLiteral(RECORD_TEST_DATA "/fiches-before-passwords.gro"), path));
+        QFile::setPermissions(path, OwnerOnly);
+        PregnancyRecordStore store(path);
+        QStringList names;
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names.size(), 10);
+        const auto everyRecordReachable = [&] {
+            QStringList listed;
+            QCOMPARE(store.names(listed), RecordStoreStatus::Ok);
+            QCOMPARE(listed.size(), names.size());
+            QSet<QDate> dates;
+            for (const QString &name : std::as_const(listed)) {
+                PregnancyRecord found;
+                QCOMPARE(store.find(name, found), RecordStoreStatus::Ok);
+                QCOMPARE(found.name, name);
+                dates.insert(found.ddg);
+            }
+            QCOMPARE(dates.size(), listed.size());
+        };
+        everyRecordReachable();
+        // The first write brings the keys up to date; look-alikes already stored stay.
+        QCOMPARE(store.save(record("Strasse", QDate(2012, 1, 1))), RecordStoreStatus::Duplicate);
+        QCOMPARE(store.save(record("Durand", QDate(2012, 1, 1))), RecordStoreStatus::Ok);
+        QCOMPARE(store.save(record("FILIGRANE", QDate(2012, 3, 3)), QStringLiteral("FILIGRANE")), RecordStoreStatus::Ok);
+        names << QStringLiteral("Durand");
+        everyRecordReachable();
+        QCOMPARE(store.changePassword(Password), RecordStoreStatus::Ok);
+        everyRecordReachable();
+        QCOMPARE(store.remove(QString::fromUtf8("Caroline\u00A0")), RecordStoreStatus::Ok);
+        PregnancyRecord kept;
+        QCOMPARE(store.find(QStringLiteral("Caroline"), kept), RecordStoreStatus::Ok);
+        QCOMPARE(kept.ddg, QDate(2009, 1, 15));
+    }
+
+    void simultaneousSavesLoseNothing()
+    {
+        const QString path = m_files.fresh(QStringLiteral("together.gro"));
+        constexpr int PerCopy = 40;
+        PregnancyRecordStore first(path);
+        PregnancyRecordStore second(path);
+        QStringList names;
+        // Derive both keys before the race so that the saves really overlap.
+        QCOMPARE(first.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(second.names(names), RecordStoreStatus::Ok);
+
+        std::latch start(2);
+        int failures[2] = {0, 0};
+        auto run = [&](PregnancyRecordStore &store, int copy) {
+            start.arrive_and_wait();
+            for (int i = 0; i < PerCopy; ++i) {
+                const QString name = QStringLiteral("Copie %1 fiche %2").arg(copy).arg(i);
+                if (store.save(record(name, QDate(2009, 1, 1).addDays(i))) != RecordStoreStatus::Ok)
+                    ++failures[copy];
+            }
+        };
+        std::thread a(run, std::ref(first), 0);
+        std::thread b(run, std::ref(second), 1);
+        a.join();
+        b.join();
+        QCOMPARE(failures[0], 0);
+        QCOMPARE(failures[1], 0);
+        QCOMPARE(first.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names.size(), 2 * PerCopy);
+    }
+
+    void simultaneousSavesOfOneIdentifier()
+    {
+        const QString path = m_files.fresh(QStringLiteral("same.gro"));
+        constexpr int Count = 30;
+        PregnancyRecordStore first(path);
+        PregnancyRecordStore second(path);
+        QStringList names;
+        QCOMPARE(first.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(second.names(names), RecordStoreStatus::Ok);
+
+        std::latch start(2);
+        QList<RecordStoreStatus> results[2];
+        auto run = [&](PregnancyRecordStore &store, int copy) {
+            start.arrive_and_wait();
+            for (int i = 0; i < Count; ++i) {
+                // The two copies type the same identifier in different letter cases.
+                QString name = QStringLiteral("Fiche commune %1").arg(i);
+                results[copy] << store.save(record(copy ? name.toUpper() : name, QDate(2009, 1, 1)));
+            }
+        };
+        std::thread a(run, std::ref(first), 0);
+        std::thread b(run, std::ref(second), 1);
+        a.join();
+        b.join();
+        for (int i = 0; i < Count; ++i) {
+            const QList<RecordStoreStatus> pair{results[0].at(i), results[1].at(i)};
+            QVERIFY2(pair.count(RecordStoreStatus::Ok) == 1 && pair.count(RecordStoreStatus::Duplicate) == 1,
+                     qPrintable(QString::number(i)));
+        }
+        QCOMPARE(first.names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names.size(), Count);
+    }
 
 private:
-    QString freshFile(const QString &name);
-    QString fileWithRecords(const QString &name, const QList<PregnancyRecord> &records);
-
-    QTemporaryDir m_dir;
-    QString m_template;
+    RecordFiles m_files;
 };
-
-void TestPregnancyRecordStore::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    m_template = m_dir.filePath(QStringLiteral("template.gro"));
-    QCOMPARE(PregnancyRecordStore::createEmpty(m_template), RecordStoreStatus::Ok);
-}
-
-QString TestPregnancyRecordStore::freshFile(const QString &name)
-{
-    const QString path = m_dir.filePath(name);
-    QFile::remove(path);
-    if (!QFile::copy(m_template, path))
-        qFatal("cannot copy the empty record file");
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    return path;
-}
-
-QString TestPregnancyRecordStore::fileWithRecords(const QString &name, const QList<PregnancyRecord> &records)
-{
-    const QString path = freshFile(name);
-    PregnancyRecordStore store(path);
-    for (const PregnancyRecord &r : records) {
-        if (store.save(r) != RecordStoreStatus::Ok)
-            qFatal("cannot fill the record file");
-    }
-    return path;
-}
-
-void TestPregnancyRecordStore::keysDerivedFromThePassphraseOrThePassword()
-{
-    const QString path = fileWithRecords(QStringLiteral("derived.gro"), {record("Dupont", QDate(2009, 1, 15))});
-    // Without a practice password the file is keyed as SQLCipher keys it from the
-    // built-in passphrase, so any SQLCipher tool opens it with that passphrase.
-    QVERIFY(opensWith(path, rawKey(path, PregnancyRecordStore::defaultPassphrase(), EVP_sha1(), 64000)));
-    QVERIFY(opensWith(path, PregnancyRecordStore::defaultPassphrase()));
-
-    PregnancyRecordStore store(path);
-    QCOMPARE(store.changePassword(Password), RecordStoreStatus::Ok);
-    QVERIFY(opensWith(path, rawKey(path, Password, EVP_sha512(), 256000)));
-    QVERIFY(!opensWith(path, rawKey(path, Password, EVP_sha512(), 255999)));
-    QVERIFY(!opensWith(path, Password));
-    QVERIFY(!opensWith(path, PregnancyRecordStore::defaultPassphrase()));
-}
-
-void TestPregnancyRecordStore::createdFileIsEmptyAndKeyedWithThePassword()
-{
-    const QString path = freshFile(QStringLiteral("created.gro"));
-    PregnancyRecordStore store(path);
-    QStringList names{QStringLiteral("left over")};
-    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-    QVERIFY(names.isEmpty());
-    QCOMPARE(QFile::permissions(m_template) & PermissionBits, OwnerOnly);
-
-    // The file opens with the bare passphrase too, as any SQLCipher tool would.
-    SqlCipherDatabase db;
-    QVERIFY(db.openExisting(path));
-    QVERIFY(db.key("583016Virel"));
-    SqlCipherStatement columns(db, "SELECT Nom, DDG, DDR, ACC FROM Grossesse");
-    QVERIFY(columns.isValid());
-}
-
-void TestPregnancyRecordStore::createRefusesAnExistingFile()
-{
-    const QString path = fileWithRecords(QStringLiteral("existing.gro"), {record("Dupont", QDate(2009, 1, 15))});
-    const QByteArray before = RecordTestFiles::read(path);
-    QCOMPARE(PregnancyRecordStore::createEmpty(path), RecordStoreStatus::CannotOpen);
-    QCOMPARE(RecordTestFiles::read(path), before);
-}
-
-void TestPregnancyRecordStore::identifiersAndDatesRoundTrip_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("otherName");
-    QTest::addColumn<QDate>("ddg");
-    QTest::addColumn<QDate>("ddr");
-    QTest::addColumn<QDate>("acc");
-    const QDate d(2009, 1, 15);
-    QTest::newRow("plain") << "Martin Sophie" << "Martin" << d << d.addDays(-14) << d.addMonths(9);
-    QTest::newRow("double quotes") << "Dupont \"la petite\"" << "Dupont " << d << d << d;
-    QTest::newRow("single quote") << "L'Hôpital Anne" << "L" << d << d << d;
-    QTest::newRow("percent") << "100% sûr" << "100" << d << d << d;
-    QTest::newRow("underscore") << "a_b" << "axb" << d << d << d;
-    QTest::newRow("criterion text") << "x\" OR [Nom] <> \"" << "x" << d << d << d;
-    QTest::newRow("sql text") << "'); DROP TABLE Grossesse; --" << "'" << d << d << d;
-    QTest::newRow("always true") << "' OR '1'='1" << "1" << d << d << d;
-    QTest::newRow("backslash") << "C:\\Fiches\\n" << "C:" << d << d << d;
-    QTest::newRow("outside the BMP") << QString::fromUtf8("Zoé 👶") << "Zoé" << d << d << d;
-    QTest::newRow("60 characters") << QString(60, QLatin1Char('x')) << QString(59, QLatin1Char('x')) << d << d << d;
-    QTest::newRow("first date") << "Antiquité" << "Antiqu" << QDate(100, 1, 1) << QDate(100, 1, 1) << QDate(100, 10, 1);
-    QTest::newRow("last date") << "Futur" << "Futu" << QDate(9999, 3, 31) << QDate(9999, 3, 17) << QDate(9999, 12, 31);
-    QTest::newRow("leap day") << "Bissextile" << "Bissext" << QDate(2008, 2, 29) << QDate(2008, 2, 15)
-                              << QDate(2008, 11, 29);
-}
-
-void TestPregnancyRecordStore::identifiersAndDatesRoundTrip()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, otherName);
-    QFETCH(QDate, ddg);
-    QFETCH(QDate, ddr);
-    QFETCH(QDate, acc);
-    const PregnancyRecord saved{name, ddg, ddr, acc};
-    const QString path = freshFile(QStringLiteral("roundtrip.gro"));
-    PregnancyRecordStore store(path);
-    QCOMPARE(store.save(record(otherName + QStringLiteral(" autre"), QDate(2010, 5, 5))), RecordStoreStatus::Ok);
-    QCOMPARE(store.save(saved), RecordStoreStatus::Ok);
-
-    PregnancyRecord found;
-    QCOMPARE(store.find(name, found), RecordStoreStatus::Ok);
-    QCOMPARE(found, saved);
-    QCOMPARE(store.find(otherName, found), RecordStoreStatus::NotFound);
-    QStringList names;
-    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names.size(), 2);
-    QVERIFY(names.contains(name));
-    QCOMPARE(store.remove(name), RecordStoreStatus::Ok);
-    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names, QStringList{otherName + QStringLiteral(" autre")});
-}
-
-void TestPregnancyRecordStore::sameIdentifierWithoutRegardToCase_data()
-{
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::addColumn<bool>("same");
-    QTest::newRow("ascii") << "Dupont" << "DUPONT" << true;
-    QTest::newRow("accented capital") << "Élodie" << "élodie" << true;
-    QTest::newRow("accent typed apart") << QString::fromUtf8("Élodie") << QString::fromUtf8("E\u0301lodie") << true;
-    QTest::newRow("cedilla and ligature") << "ÇA ŒUVRE" << "ça œuvre" << true;
-    QTest::newRow("greek") << "ΣΟΦΊΑ" << "σοφία" << true;
-    QTest::newRow("sharp s, full folding") << "straße" << "STRASSE" << true;
-    QTest::newRow("capital sharp s") << "STRAẞE" << "strasse" << true;
-    QTest::newRow("ligature") << "ﬁligrane" << "FILIGRANE" << true;
-    QTest::newRow("no-break space") << "Anne\u00A0Marie" << "Anne Marie" << true;
-    QTest::newRow("full-width letters") << "ＤＵＰＯＮＴ" << "dupont" << true;
-    QTest::newRow("run of blanks") << "Anne   Marie" << "anne marie" << true;
-    QTest::newRow("accent differs") << "Elodie" << "Élodie" << false;
-    QTest::newRow("space differs") << "Anne Marie" << "Anne-Marie" << false;
-}
-
-void TestPregnancyRecordStore::sameIdentifierWithoutRegardToCase()
-{
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    QFETCH(bool, same);
-    const QString path = freshFile(QStringLiteral("case.gro"));
-    PregnancyRecordStore store(path);
-    QCOMPARE(store.save(record(first, QDate(2009, 1, 15))), RecordStoreStatus::Ok);
-    QCOMPARE(store.save(record(second, QDate(2010, 2, 20))),
-             same ? RecordStoreStatus::Duplicate : RecordStoreStatus::Ok);
-
-    QStringList names;
-    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names.size(), same ? 1 : 2);
-    PregnancyRecord found;
-    QCOMPARE(store.find(first, found), RecordStoreStatus::Ok);
-    QCOMPARE(found.ddg, QDate(2009, 1, 15));
-    QCOMPARE(found.name, first);
-}
-
-void TestPregnancyRecordStore::databaseItselfRefusesAFoldedDuplicate()
-{
-    const QString path = fileWithRecords(QStringLiteral("index.gro"), {record("Élodie", QDate(2009, 1, 15))});
-    SqlCipherDatabase db;
-    QVERIFY(db.openExisting(path));
-    QVERIFY(db.key(PregnancyRecordStore::defaultPassphrase()));
-    SqlCipherStatement insert(db, "INSERT INTO Grossesse (Nom, DDG, DDR, ACC, Cle) VALUES (?1, ?2, ?2, ?2, ?3)");
-    QVERIFY(insert.bind(1, QStringLiteral("ÉLODIE")));
-    QVERIFY(insert.bind(2, QStringLiteral("2009-01-15")));
-    QVERIFY(insert.bind(3, FicheIdentifier::folded(QStringLiteral("ÉLODIE"))));
-    QCOMPARE(insert.step(), SqlCipherStatement::Step::Error);
-    QCOMPARE(db.lastError(), 2067); // SQLITE_CONSTRAINT_UNIQUE
-}
-
-void TestPregnancyRecordStore::overwriteKeepsOneRecord()
-{
-    const QString path = fileWithRecords(QStringLiteral("overwrite.gro"),
-                                         {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1))});
-    PregnancyRecordStore store(path);
-    const PregnancyRecord changed{QStringLiteral("DUPONT"), QDate(2009, 2, 1), QDate(2009, 1, 10), QDate(2009, 11, 5)};
-    QCOMPARE(store.save(changed, QStringLiteral("Dupont")), RecordStoreStatus::Ok);
-    QStringList names;
-    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names, (QStringList{QStringLiteral("DUPONT"), QStringLiteral("Durand")}));
-    PregnancyRecord found;
-    QCOMPARE(store.find(QStringLiteral("dupont"), found), RecordStoreStatus::Ok);
-    QCOMPARE(found, changed);
-    QCOMPARE(store.find(QStringLiteral("Durand"), found), RecordStoreStatus::Ok);
-    QCOMPARE(found, record("Durand", QDate(2009, 3, 1)));
-}
-
-void TestPregnancyRecordStore::overwriteOfARecordDeletedMeanwhileAddsItAgain()
-{
-    const QString path = freshFile(QStringLiteral("gone.gro"));
-    PregnancyRecordStore store(path);
-    QCOMPARE(store.save(record("Dupont", QDate(2009, 2, 1)), QStringLiteral("Dupont")), RecordStoreStatus::Ok);
-    PregnancyRecord found;
-    QCOMPARE(store.find(QStringLiteral("Dupont"), found), RecordStoreStatus::Ok);
-    QCOMPARE(found, record("Dupont", QDate(2009, 2, 1)));
-}
-
-void TestPregnancyRecordStore::renameOntoAnotherRecordIsADuplicate()
-{
-    const QString path = fileWithRecords(QStringLiteral("rename.gro"),
-                                         {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1))});
-    PregnancyRecordStore store(path);
-    QCOMPARE(store.save(record("durand", QDate(2011, 1, 1)), QStringLiteral("Dupont")), RecordStoreStatus::Duplicate);
-    PregnancyRecord found;
-    QCOMPARE(store.find(QStringLiteral("Dupont"), found), RecordStoreStatus::Ok);
-    QCOMPARE(found, record("Dupont", QDate(2009, 1, 15)));
-    QCOMPARE(store.find(QStringLiteral("Durand"), found), RecordStoreStatus::Ok);
-    QCOMPARE(found, record("Durand", QDate(2009, 3, 1)));
-}
-
-void TestPregnancyRecordStore::removeDeletesOnlyThatRecord()
-{
-    const QString path = fileWithRecords(QStringLiteral("remove.gro"),
-                                         {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1)),
-                                          record("Martin", QDate(2009, 4, 1))});
-    PregnancyRecordStore store(path);
-    QCOMPARE(store.remove(QStringLiteral("durand")), RecordStoreStatus::Ok);
-    QStringList names;
-    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names, (QStringList{QStringLiteral("Dupont"), QStringLiteral("Martin")}));
-}
-
-void TestPregnancyRecordStore::removeOfAMissingRecordDeletesNothing()
-{
-    const QString path = fileWithRecords(QStringLiteral("remove-missing.gro"),
-                                         {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1))});
-    PregnancyRecordStore store(path);
-    QCOMPARE(store.remove(QStringLiteral("Martin")), RecordStoreStatus::NotFound);
-    QStringList names;
-    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names.size(), 2);
-}
-
-void TestPregnancyRecordStore::namesInFrenchAlphabeticalOrder()
-{
-    const QDate d(2009, 1, 15);
-    const QString path = fileWithRecords(QStringLiteral("order.gro"),
-                                         {record("Zoé", d), record("élodie", d), record("Émile", d), record("anne", d),
-                                          record("Bernard", d), record("Œdipe", d), record("Eve", d)});
-    PregnancyRecordStore store(path);
-    QStringList names;
-    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names, (QStringList{"anne", "Bernard", "élodie", "Émile", "Eve", "Œdipe", "Zoé"}));
-}
-
-void TestPregnancyRecordStore::unreadableFileIsNeverWritten_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<RecordStoreStatus>("expected");
-    QTest::newRow("missing file") << "missing" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("practice password not given") << "password" << RecordStoreStatus::Locked;
-    QTest::newRow("text file") << "text" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("empty file") << "empty" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("unencrypted header") << "plain header" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("truncated") << "truncated" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("100 bytes short") << "short" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("100 bytes appended") << "appended" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("a page appended") << "page appended" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("last page missing") << "page missing" << RecordStoreStatus::CannotOpen;
-    QTest::newRow("damaged table page") << "damaged" << RecordStoreStatus::CannotOpen;
-}
-
-void TestPregnancyRecordStore::unreadableFileIsNeverWritten()
-{
-    QFETCH(QString, kind);
-    QFETCH(RecordStoreStatus, expected);
-    const QString good = fileWithRecords(QStringLiteral("good.gro"), {record("Dupont", QDate(2009, 1, 15))});
-    const QString path = m_dir.filePath(QStringLiteral("bad.gro"));
-    QFile::remove(path);
-    if (kind == QLatin1String("password"))
-        QCOMPARE(PregnancyRecordStore(good).changePassword(Password), RecordStoreStatus::Ok);
-    QByteArray bytes = RecordTestFiles::read(good);
-    if (kind == QLatin1String("text"))
-        bytes = "Nom;DDG;DDR;ACC\r\nDupont;15/01/2009;01/01/2009;15/10/2009\r\n";
-    else if (kind == QLatin1String("empty"))
-        bytes.clear();
-    else if (kind == QLatin1String("plain header"))
-        bytes.replace(0, 16, QByteArray("SQLite format 3\0", 16));
-    else if (kind == QLatin1String("truncated"))
-        bytes.truncate(700);
-    else if (kind == QLatin1String("short"))
-        bytes.chop(100);
-    else if (kind == QLatin1String("appended"))
-        bytes.append(100, 'x');
-    else if (kind == QLatin1String("page appended"))
-        bytes.append(bytes.mid(1024, 1024));
-    else if (kind == QLatin1String("page missing"))
-        bytes.chop(1024);
-    else if (kind == QLatin1String("damaged"))
-        bytes[1024 + 200] = char(bytes[1024 + 200] ^ 0x5a);
-    if (kind != QLatin1String("missing"))
-        QVERIFY(RecordTestFiles::write(path, bytes));
-
-    PregnancyRecordStore store(path);
-    QStringList names;
-    PregnancyRecord found;
-    QCOMPARE(store.names(names), expected);
-    QVERIFY(store.find(QStringLiteral("Dupont"), found) != RecordStoreStatus::Ok);
-    QVERIFY(store.save(record("Durand", QDate(2009, 3, 1))) != RecordStoreStatus::Ok);
-    QVERIFY(store.save(record("Dupont", QDate(2009, 3, 1)), QStringLiteral("Dupont")) != RecordStoreStatus::Ok);
-    QVERIFY(store.remove(QStringLiteral("Dupont")) != RecordStoreStatus::Ok);
-    QVERIFY(store.changePassword("autre mot de passe") != RecordStoreStatus::Ok);
-
-    if (kind == QLatin1String("missing"))
-        QVERIFY(!QFile::exists(path));
-    else
-        QCOMPARE(RecordTestFiles::read(path), bytes);
-    QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
-}
-
-void TestPregnancyRecordStore::noIdentifierOrDateInClear_data()
-{
-    QTest::addColumn<bool>("protectedFile");
-    QTest::newRow("built-in key") << false;
-    QTest::newRow("practice password") << true;
-}
-
-void TestPregnancyRecordStore::noIdentifierOrDateInClear()
-{
-    QFETCH(bool, protectedFile);
-    const QString path = freshFile(QStringLiteral("clear.gro"));
-    PregnancyRecordStore store(path);
-    if (protectedFile)
-        QCOMPARE(store.changePassword(Password), RecordStoreStatus::Ok);
-    const PregnancyRecord kept{QStringLiteral("Élodie Kerbrat-Vasseur"), QDate(2009, 1, 15), QDate(2009, 1, 1),
-                               QDate(2009, 10, 15)};
-    const PregnancyRecord removed{QStringLiteral("Rosalinde Quennec"), QDate(2011, 7, 23), QDate(2011, 7, 9),
-                                  QDate(2012, 4, 23)};
-    QCOMPARE(store.save(kept), RecordStoreStatus::Ok);
-    QCOMPARE(store.save(removed), RecordStoreStatus::Ok);
-    QCOMPARE(store.remove(removed.name), RecordStoreStatus::Ok);
-
-    const QByteArray bytes = RecordTestFiles::read(path);
-    QVERIFY(bytes.size() >= 2048);
-    QList<QByteArray> secrets{"SQLite format 3", "Grossesse", "CREATE", "Kerbrat", "kerbrat", "Quennec", "quennec",
-                              "2009-01-15", "2009-10-15", "2011-07-23", "15/01/2009", "2009", "2011"};
-    secrets << QStringLiteral("Kerbrat").toUtf8() << QByteArray(reinterpret_cast<const char *>(u"Kerbrat"), 14);
-    secrets << Password;
-    for (const QByteArray &secret : std::as_const(secrets))
-        QVERIFY2(!bytes.contains(secret), secret.constData());
-}
-
-void TestPregnancyRecordStore::passwordSetChangedAndRemoved_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QByteArray>("after");
-    QTest::newRow("set") << 3 << QByteArray() << Password;
-    QTest::newRow("changed, 200 records") << 200 << Password << QByteArray("un autre mot de passe");
-    QTest::newRow("removed") << 3 << Password << QByteArray();
-}
-
-void TestPregnancyRecordStore::passwordSetChangedAndRemoved()
-{
-    QFETCH(int, count);
-    QFETCH(QByteArray, before);
-    QFETCH(QByteArray, after);
-    QList<PregnancyRecord> records;
-    for (int i = 0; i < count; ++i)
-        records << record(QStringLiteral("Patiente n° %1").arg(i), QDate(2001, 1, 1).addDays(i * 17));
-    const QString path = fileWithRecords(QStringLiteral("rekey.gro"), records);
-    if (!before.isEmpty())
-        QCOMPARE(PregnancyRecordStore(path).changePassword(before), RecordStoreStatus::Ok);
-
-    PregnancyRecordStore store(path);
-    QCOMPARE(store.check(), before.isEmpty() ? RecordStoreStatus::Ok : RecordStoreStatus::Locked);
-    QCOMPARE(store.changePassword(after), before.isEmpty() ? RecordStoreStatus::Ok : RecordStoreStatus::Locked);
-    if (!before.isEmpty()) {
-        QCOMPARE(store.unlock(before + "x"), RecordStoreStatus::Locked);
-        QCOMPARE(store.unlock(before), RecordStoreStatus::Ok);
-        QCOMPARE(store.changePassword(after), RecordStoreStatus::Ok);
-    }
-    QCOMPARE(QFile::permissions(path) & PermissionBits, OwnerOnly);
-    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("rekey.gro*")}, QDir::Files),
-             QStringList{QStringLiteral("rekey.gro")});
-
-    // A new window: the file opens with the new password only.
-    PregnancyRecordStore later(path);
-    QCOMPARE(later.check(), after.isEmpty() ? RecordStoreStatus::Ok : RecordStoreStatus::Locked);
-    if (!after.isEmpty()) {
-        if (!before.isEmpty())
-            QCOMPARE(later.unlock(before), RecordStoreStatus::Locked);
-        QCOMPARE(later.unlock(after), RecordStoreStatus::Ok);
-    }
-    QCOMPARE(later.isProtected(), !after.isEmpty());
-    QStringList names;
-    QCOMPARE(later.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names.size(), count);
-    for (const PregnancyRecord &r : std::as_const(records)) {
-        PregnancyRecord found;
-        QCOMPARE(later.find(r.name, found), RecordStoreStatus::Ok);
-        QCOMPARE(found, r);
-    }
-    QCOMPARE(later.save(record("Nouvelle", QDate(2012, 2, 2))), RecordStoreStatus::Ok);
-}
-
-void TestPregnancyRecordStore::failedRekeyLeavesTheFileAsItWas_data()
-{
-    QTest::addColumn<int>("limit");
-    QTest::newRow("nothing can be written") << 0;
-    QTest::newRow("full after the first pages") << 4096;
-    QTest::newRow("full halfway") << 12288;
-}
-
-void TestPregnancyRecordStore::failedRekeyLeavesTheFileAsItWas()
-{
-    QFETCH(int, limit);
-    QList<PregnancyRecord> records;
-    for (int i = 0; i < 200; ++i)
-        records << record(QStringLiteral("Patiente n° %1").arg(i), QDate(2001, 1, 1).addDays(i));
-    const QString path = fileWithRecords(QStringLiteral("full.gro"), records);
-    const QByteArray before = RecordTestFiles::read(path);
-    QVERIFY(before.size() > 2 * limit);
-    PregnancyRecordStore store(path);
-    QCOMPARE(store.check(), RecordStoreStatus::Ok);
-    {
-        const FileSizeLimit full(rlim_t(limit > 0 ? limit : 1));
-        QCOMPARE(store.changePassword(Password), RecordStoreStatus::Failed);
-    }
-    QCOMPARE(RecordTestFiles::read(path), before);
-    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("full.gro*")}, QDir::Files),
-             QStringList{QStringLiteral("full.gro")});
-    // The store still holds the key that opens the file as it is.
-    QStringList names;
-    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names.size(), records.size());
-    QVERIFY(!store.isProtected());
-}
-
-void TestPregnancyRecordStore::fileWrittenBeforePasswordsStillOpens()
-{
-    // Written by the program before practice passwords and look-alike identifiers:
-    // "Caroline", with a zero-width space, with a no-break space, blanks, a
-    // right-to-left override, "straße" and "STRASSE", "ﬁligrane" and "FILIGRANE".
-    const QString path = m_dir.filePath(QStringLiteral("before.gro"));
-    QFile::remove(path);
-    QVERIFY(QFile::copy(QStringLiteral(RECORD_TEST_DATA "/fiches-before-passwords.gro"), path));
-    QFile::setPermissions(path, OwnerOnly);
-    PregnancyRecordStore store(path);
-    QStringList names;
-    QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names.size(), 10);
-    const auto everyRecordReachable = [&] {
-        QStringList listed;
-        QCOMPARE(store.names(listed), RecordStoreStatus::Ok);
-        QCOMPARE(listed.size(), names.size());
-        QSet<QDate> dates;
-        for (const QString &name : std::as_const(listed)) {
-            PregnancyRecord found;
-            QCOMPARE(store.find(name, found), RecordStoreStatus::Ok);
-            QCOMPARE(found.name, name);
-            dates.insert(found.ddg);
-        }
-        QCOMPARE(dates.size(), listed.size());
-    };
-    everyRecordReachable();
-    // The first write brings the keys up to date; look-alikes already stored stay.
-    QCOMPARE(store.save(record("Strasse", QDate(2012, 1, 1))), RecordStoreStatus::Duplicate);
-    QCOMPARE(store.save(record("Durand", QDate(2012, 1, 1))), RecordStoreStatus::Ok);
-    QCOMPARE(store.save(record("FILIGRANE", QDate(2012, 3, 3)), QStringLiteral("FILIGRANE")), RecordStoreStatus::Ok);
-    names << QStringLiteral("Durand");
-    everyRecordReachable();
-    QCOMPARE(store.changePassword(Password), RecordStoreStatus::Ok);
-    everyRecordReachable();
-    QCOMPARE(store.remove(QString::fromUtf8("Caroline\u00A0")), RecordStoreStatus::Ok);
-    PregnancyRecord kept;
-    QCOMPARE(store.find(QStringLiteral("Caroline"), kept), RecordStoreStatus::Ok);
-    QCOMPARE(kept.ddg, QDate(2009, 1, 15));
-}
-
-void TestPregnancyRecordStore::simultaneousSavesLoseNothing()
-{
-    const QString path = freshFile(QStringLiteral("together.gro"));
-    constexpr int PerCopy = 40;
-    PregnancyRecordStore first(path);
-    PregnancyRecordStore second(path);
-    QStringList names;
-    // Derive both keys before the race so that the saves really overlap.
-    QCOMPARE(first.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(second.names(names), RecordStoreStatus::Ok);
-
-    std::latch start(2);
-    int failures[2] = {0, 0};
-    auto run = [&](PregnancyRecordStore &store, int copy) {
-        start.arrive_and_wait();
-        for (int i = 0; i < PerCopy; ++i) {
-            const QString name = QStringLiteral("Copie %1 fiche %2").arg(copy).arg(i);
-            if (store.save(record(name, QDate(2009, 1, 1).addDays(i))) != RecordStoreStatus::Ok)
-                ++failures[copy];
-        }
-    };
-    std::thread a(run, std::ref(first), 0);
-    std::thread b(run, std::ref(second), 1);
-    a.join();
-    b.join();
-    QCOMPARE(failures[0], 0);
-    QCOMPARE(failures[1], 0);
-    QCOMPARE(first.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names.size(), 2 * PerCopy);
-}
-
-void TestPregnancyRecordStore::simultaneousSavesOfOneIdentifier()
-{
-    const QString path = freshFile(QStringLiteral("same.gro"));
-    constexpr int Count = 30;
-    PregnancyRecordStore first(path);
-    PregnancyRecordStore second(path);
-    QStringList names;
-    QCOMPARE(first.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(second.names(names), RecordStoreStatus::Ok);
-
-    std::latch start(2);
-    QList<RecordStoreStatus> results[2];
-    auto run = [&](PregnancyRecordStore &store, int copy) {
-        start.arrive_and_wait();
-        for (int i = 0; i < Count; ++i) {
-            // The two copies type the same identifier in different letter cases.
-            QString name = QStringLiteral("Fiche commune %1").arg(i);
-            results[copy] << store.save(record(copy ? name.toUpper() : name, QDate(2009, 1, 1)));
-        }
-    };
-    std::thread a(run, std::ref(first), 0);
-    std::thread b(run, std::ref(second), 1);
-    a.join();
-    b.join();
-    for (int i = 0; i < Count; ++i) {
-        const QList<RecordStoreStatus> pair{results[0].at(i), results[1].at(i)};
-        QVERIFY2(pair.count(RecordStoreStatus::Ok) == 1 && pair.count(RecordStoreStatus::Duplicate) == 1,
-                 qPrintable(QString::number(i)));
-    }
-    QCOMPARE(first.names(names), RecordStoreStatus::Ok);
-    QCOMPARE(names.size(), Count);
-}
 
 QTEST_GUILESS_MAIN(TestPregnancyRecordStore)
 #include "test_pregnancy_record_store.moc"

@@ -57,90 +57,83 @@ class TestPregnancyStatus : public QObject
 {
     Q_OBJECT
 private slots:
-    void examples_data();
-    void examples();
-    void noStart_data();
-    void noStart();
-    void wholePregnancy_data();
-    void wholePregnancy();
+    void examples_data()
+    {
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QString>("expected");
+
+        const QDate g(2009, 1, 15);
+        QTest::newRow("day before") << g << QDate(2009, 1, 14) << "Grossesse pas encore débutée !";
+        QTest::newRow("years before") << g << QDate(1990, 6, 1) << "Grossesse pas encore débutée !";
+        QTest::newRow("conception") << g << g << "Conception !";
+        QTest::newRow("term") << g << QDate(2009, 10, 15) << "A terme !";
+        QTest::newRow("5 days past") << g << QDate(2009, 10, 20) << "Terme dépassé de 5 jour(s)";
+        QTest::newRow("1 day past") << g << QDate(2009, 10, 16) << "Terme dépassé de 1 jour(s)";
+        QTest::newRow("next day") << g << QDate(2009, 1, 16) << during(1, 0, 2);
+        QTest::newRow("first week ends") << g << QDate(2009, 1, 21) << during(1, 0, 7);
+        QTest::newRow("second week") << g << QDate(2009, 1, 22) << during(2, 0, 8);
+        QTest::newRow("first anniversary") << g << QDate(2009, 2, 15) << during(5, 1, 1);
+        QTest::newRow("20 March") << g << QDate(2009, 3, 20) << "10e SG     2 mois 6 jour(s).";
+        QTest::newRow("day before term") << g << QDate(2009, 10, 14) << during(39, 8, 30);
+        QTest::newRow("clamped anniversaries") << QDate(2009, 1, 31) << QDate(2009, 3, 30) << during(9, 2, 3);
+        // After the clamped 28 February the count restarts from 31 January, not
+        // from 28 January, so the first of February is the second day.
+        QTest::newRow("day after a month-end start") << QDate(2009, 1, 31) << QDate(2009, 2, 1) << "1e SG     0 mois 2 jour(s).";
+        QTest::newRow("day before clamped anniversary") << QDate(2009, 1, 31) << QDate(2009, 2, 27) << during(4, 0, 28);
+        QTest::newRow("clamped anniversary") << QDate(2009, 1, 31) << QDate(2009, 2, 28) << during(5, 1, 1);
+        QTest::newRow("leap day start, next February")
+            << QDate(2008, 2, 29) << QDate(2008, 3, 28) << during(5, 0, 29);
+        QTest::newRow("leap day start, anniversary") << QDate(2008, 2, 29) << QDate(2008, 3, 29) << during(5, 1, 1);
+        QTest::newRow("leap day start, term") << QDate(2008, 2, 29) << QDate(2008, 11, 29) << "A terme !";
+        QTest::newRow("31 May start, clamped term") << QDate(2009, 5, 31) << QDate(2010, 2, 28) << "A terme !";
+        QTest::newRow("31 May start, past term") << QDate(2009, 5, 31) << QDate(2010, 3, 1) << "Terme dépassé de 1 jour(s)";
+    }
+
+    void examples()
+    {
+        QFETCH(QDate, start);
+        QFETCH(QDate, day);
+        QFETCH(QString, expected);
+        QCOMPARE(PregnancyStatus::actualiseDatation(start, day), expected);
+    }
+
+    void noStart_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::newRow("today") << QDate::currentDate();
+        QTest::newRow("a past day") << QDate(2009, 1, 16);
+    }
+
+    void noStart()
+    {
+        QFETCH(QDate, day);
+        QCOMPARE(PregnancyStatus::actualiseDatation(std::nullopt, day), QString());
+        QCOMPARE(PregnancyStatus::actualiseDatation(QDate(), day), QString());
+    }
+
+    void wholePregnancy_data()
+    {
+        QTest::addColumn<QDate>("start");
+        QTest::newRow("15 January") << QDate(2009, 1, 15);
+        QTest::newRow("31 January") << QDate(2009, 1, 31);
+        QTest::newRow("30 January before a leap February") << QDate(2012, 1, 30);
+        QTest::newRow("leap day") << QDate(2008, 2, 29);
+        QTest::newRow("31 May, term clamped") << QDate(2009, 5, 31);
+        QTest::newRow("31 July") << QDate(2009, 7, 31);
+        QTest::newRow("31 December across years") << QDate(2010, 12, 31);
+        QTest::newRow("first of a month") << QDate(2011, 3, 1);
+    }
+
+    void wholePregnancy()
+    {
+        QFETCH(QDate, start);
+        const QDate term = start.addMonths(9);
+        QVERIFY(start.daysTo(term) > 270);
+        for (QDate day = start.addDays(-3); day <= term.addDays(3); day = day.addDays(1))
+            QCOMPARE(PregnancyStatus::actualiseDatation(start, day), expectedStatus(start, day));
+    }
 };
-
-void TestPregnancyStatus::examples_data()
-{
-    QTest::addColumn<QDate>("start");
-    QTest::addColumn<QDate>("day");
-    QTest::addColumn<QString>("expected");
-
-    const QDate g(2009, 1, 15);
-    QTest::newRow("day before") << g << QDate(2009, 1, 14) << "Grossesse pas encore débutée !";
-    QTest::newRow("years before") << g << QDate(1990, 6, 1) << "Grossesse pas encore débutée !";
-    QTest::newRow("conception") << g << g << "Conception !";
-    QTest::newRow("term") << g << QDate(2009, 10, 15) << "A terme !";
-    QTest::newRow("5 days past") << g << QDate(2009, 10, 20) << "Terme dépassé de 5 jour(s)";
-    QTest::newRow("1 day past") << g << QDate(2009, 10, 16) << "Terme dépassé de 1 jour(s)";
-    QTest::newRow("next day") << g << QDate(2009, 1, 16) << during(1, 0, 2);
-    QTest::newRow("first week ends") << g << QDate(2009, 1, 21) << during(1, 0, 7);
-    QTest::newRow("second week") << g << QDate(2009, 1, 22) << during(2, 0, 8);
-    QTest::newRow("first anniversary") << g << QDate(2009, 2, 15) << during(5, 1, 1);
-    QTest::newRow("20 March") << g << QDate(2009, 3, 20) << "10e SG     2 mois 6 jour(s).";
-    QTest::newRow("day before term") << g << QDate(2009, 10, 14) << during(39, 8, 30);
-    QTest::newRow("clamped anniversaries") << QDate(2009, 1, 31) << QDate(2009, 3, 30) << during(9, 2, 3);
-    // After the clamped 28 February the count restarts from 31 January, not
-    // from 28 January, so the first of February is the second day.
-    QTest::newRow("day after a month-end start") << QDate(2009, 1, 31) << QDate(2009, 2, 1) << "1e SG     0 mois 2 jour(s).";
-    QTest::newRow("day before clamped anniversary") << QDate(2009, 1, 31) << QDate(2009, 2, 27) << during(4, 0, 28);
-    QTest::newRow("clamped anniversary") << QDate(2009, 1, 31) << QDate(2009, 2, 28) << during(5, 1, 1);
-    QTest::newRow("leap day start, next February")
-        << QDate(2008, 2, 29) << QDate(2008, 3, 28) << during(5, 0, 29);
-    QTest::newRow("leap day start, anniversary") << QDate(2008, 2, 29) << QDate(2008, 3, 29) << during(5, 1, 1);
-    QTest::newRow("leap day start, term") << QDate(2008, 2, 29) << QDate(2008, 11, 29) << "A terme !";
-    QTest::newRow("31 May start, clamped term") << QDate(2009, 5, 31) << QDate(2010, 2, 28) << "A terme !";
-    QTest::newRow("31 May start, past term") << QDate(2009, 5, 31) << QDate(2010, 3, 1) << "Terme dépassé de 1 jour(s)";
-}
-
-void TestPregnancyStatus::examples()
-{
-    QFETCH(QDate, start);
-    QFETCH(QDate, day);
-    QFETCH(QString, expected);
-    QCOMPARE(PregnancyStatus::actualiseDatation(start, day), expected);
-}
-
-void TestPregnancyStatus::noStart_data()
-{
-    QTest::addColumn<QDate>("day");
-    QTest::newRow("today") << QDate::currentDate();
-    QTest::newRow("a past day") << QDate(2009, 1, 16);
-}
-
-void TestPregnancyStatus::noStart()
-{
-    QFETCH(QDate, day);
-    QCOMPARE(PregnancyStatus::actualiseDatation(std::nullopt, day), QString());
-    QCOMPARE(PregnancyStatus::actualiseDatation(QDate(), day), QString());
-}
-
-void TestPregnancyStatus::wholePregnancy_data()
-{
-    QTest::addColumn<QDate>("start");
-    QTest::newRow("15 January") << QDate(2009, 1, 15);
-    QTest::newRow("31 January") << QDate(2009, 1, 31);
-    QTest::newRow("30 January before a leap February") << QDate(2012, 1, 30);
-    QTest::newRow("leap day") << QDate(2008, 2, 29);
-    QTest::newRow("31 May, term clamped") << QDate(2009, 5, 31);
-    QTest::newRow("31 July") << QDate(2009, 7, 31);
-    QTest::newRow("31 December across years") << QDate(2010, 12, 31);
-    QTest::newRow("first of a month") << QDate(2011, 3, 1);
-}
-
-void TestPregnancyStatus::wholePregnancy()
-{
-    QFETCH(QDate, start);
-    const QDate term = start.addMonths(9);
-    QVERIFY(start.daysTo(term) > 270);
-    for (QDate day = start.addDays(-3); day <= term.addDays(3); day = day.addDays(1))
-        QCOMPARE(PregnancyStatus::actualiseDatation(start, day), expectedStatus(start, day));
-}
 
 QTEST_GUILESS_MAIN(TestPregnancyStatus)
 #include "test_pregnancy_status.moc"
