@@ -1,5 +1,6 @@
 #include "medical/CkdEpi.h"
 
+#include "medical/Creatinine.h"
 #include "medical/MedNumber.h"
 #include "medical/Plausibility.h"
 
@@ -99,15 +100,9 @@ FormOutcome evaluate(const QString &ageText, std::optional<Sex> sex, const QStri
     if (!sex)
         return FormOutcome::refusal(QStringLiteral("Précisez le sexe."), SexField);
     const std::optional<double> creatinine = MedNumber::read(creatinineText);
-    if (!creatinine)
-        return FormOutcome::refusal(QStringLiteral("Renseignez la créatininémie."), CreatinineField);
-    if (*creatinine == 0)
-        return FormOutcome::refusal(
-            QStringLiteral("La valeur de la créatininémie ne doit pas être nulle."), CreatinineField);
     // The powers are undefined for a negative creatinine.
-    if (*creatinine < 0)
-        return FormOutcome::refusal(
-            QStringLiteral("La valeur de la créatininémie ne doit pas être négative."), CreatinineField);
+    if (auto refused = Creatinine::refusal(creatinine, CreatinineField, true))
+        return *refused;
 
     const double estimate = rate(*age, *creatinine, unit, *sex);
     const double shown = MedNumber::roundHalfEven(estimate, 0);

@@ -1,5 +1,6 @@
 #include "medical/Cockcroft.h"
 
+#include "medical/Creatinine.h"
 #include "medical/MedNumber.h"
 #include "medical/Plausibility.h"
 #include "medical/RenalClass.h"
@@ -36,11 +37,9 @@ FormOutcome evaluate(const QString &ageText, const QString &weightText,
     if (!weight)
         return FormOutcome::refusal(QStringLiteral("Renseignez le poids."), WeightField);
     const std::optional<double> creatinine = MedNumber::read(creatinineText);
-    if (!creatinine)
-        return FormOutcome::refusal(QStringLiteral("Renseignez la créatininémie."), CreatinineField);
-    if (*creatinine == 0)
-        return FormOutcome::refusal(
-            QStringLiteral("La valeur de la créatininémie ne doit pas être nulle."), CreatinineField);
+    // A negative value is computed as typed; the warning line points it out.
+    if (auto refused = Creatinine::refusal(creatinine, CreatinineField, false))
+        return *refused;
 
     const double man = manClearance(*age, *weight, *creatinine, unit);
     const double woman = womanClearance(man);

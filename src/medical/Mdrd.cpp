@@ -1,5 +1,6 @@
 #include "medical/Mdrd.h"
 
+#include "medical/Creatinine.h"
 #include "medical/MedNumber.h"
 #include "medical/Plausibility.h"
 #include "medical/RenalClass.h"
@@ -42,17 +43,13 @@ FormOutcome evaluate(const QString &ageText, const QString &creatinineText,
     if (!age)
         return FormOutcome::refusal(QStringLiteral("Renseignez l'âge."), AgeField);
     const std::optional<double> creatinine = MedNumber::read(creatinineText);
-    if (!creatinine)
-        return FormOutcome::refusal(QStringLiteral("Renseignez la créatininémie."), CreatinineField);
-    if (*creatinine == 0)
-        return FormOutcome::refusal(
-            QStringLiteral("La valeur de la créatininémie ne doit pas être nulle."), CreatinineField);
+    if (auto refused = Creatinine::refusal(creatinine, CreatinineField, false))
+        return *refused;
     // The powers are undefined for these: refuse rather than show a meaningless rate.
     if (*age <= 0)
         return FormOutcome::refusal(QStringLiteral("L'âge doit être supérieur à zéro."), AgeField);
-    if (*creatinine < 0)
-        return FormOutcome::refusal(
-            QStringLiteral("La valeur de la créatininémie ne doit pas être négative."), CreatinineField);
+    if (auto refused = Creatinine::refusal(creatinine, CreatinineField, true))
+        return *refused;
 
     const double man = manRate(*age, *creatinine, unit, africanOrigin);
     FormOutcome outcome = RenalClass::clearanceOutcome(man, womanRate(man));
