@@ -19,7 +19,7 @@ namespace {
 class SilentPrompt : public UserPrompt
 {
 public:
-    void message(const QString &, Icon) override {}
+    void message(const QString &, Icon) override { }
     Answer question(const QString &) override { return Answer::No; }
     QString input(const QString &, const QString &) override { return {}; }
 };
@@ -82,17 +82,14 @@ qint64 median(const std::vector<Round> &rounds, qint64 Round::*field)
     return values[values.size() / 2];
 }
 
-qint64 worst(const std::vector<Round> &rounds, qint64 Round::*field)
-{
-    return sorted(rounds, field).back();
-}
+qint64 worst(const std::vector<Round> &rounds, qint64 Round::*field) { return sorted(rounds, field).back(); }
 
 void report(const char *what, const std::vector<Round> &rounds, qint64 Round::*field, qint64 bareMs)
 {
     const qint64 med = median(rounds, field);
     const qint64 max = worst(rounds, field);
-    std::printf("%s: median %lld ms, worst %lld ms (ratios to the bare loop %.2f and %.2f)\n", what,
-                (long long)med, (long long)max, double(med) / double(bareMs), double(max) / double(bareMs));
+    std::printf("%s: median %lld ms, worst %lld ms (ratios to the bare loop %.2f and %.2f)\n", what, (long long)med,
+                (long long)max, double(med) / double(bareMs), double(max) / double(bareMs));
 }
 
 // One save, one load into an empty tape and one over a full tape, and the
@@ -162,8 +159,7 @@ int main(int argc, char **argv)
     // process. The targets hold for the worst round, against the bare
     // loop's median.
     const qint64 bareMs = median(rounds, &Round::bare);
-    std::printf("lines %d, %d rounds; bare read-and-split loop: median %lld ms\n", count, Rounds,
-                (long long)bareMs);
+    std::printf("lines %d, %d rounds; bare read-and-split loop: median %lld ms\n", count, Rounds, (long long)bareMs);
     report("save", rounds, &Round::save, bareMs);
     report("load into an empty tape", rounds, &Round::load, bareMs);
     report("load over a full tape", rounds, &Round::loadOver, bareMs);

@@ -20,8 +20,10 @@ int main(int argc, char **argv)
         tape.setCell(row, Tape::OperatorColumn, i % 3 == 0 ? QString() : QStringLiteral("+"));
         tape.setCell(row, Tape::ValueColumn, QString::number(i) + QStringLiteral(",25"));
         if (i % 7 == 0)
-            tape.setComment(row, QStringLiteral("Consultation du patient numéro %1, acte technique et "
-                                                "déplacement à domicile compris dans le forfait").arg(i));
+            tape.setComment(row,
+                            QStringLiteral("Consultation du patient numéro %1, acte technique et "
+                                           "déplacement à domicile compris dans le forfait")
+                                .arg(i));
         if (i % 50 == 0)
             tape.setCell(row, Tape::ValueColumn, QStringLiteral("123456789012345678901234"));
         tape.appendLine();

@@ -30,9 +30,9 @@ constexpr int Samples = 25;
 class SilentView : public FicheView
 {
 public:
-    void clearPregnancy() override {}
-    void showPregnancy(const QDate &, const QDate &, const QDate &) override {}
-    void showFicheState(const QString &, bool) override {}
+    void clearPregnancy() override { }
+    void showPregnancy(const QDate &, const QDate &, const QDate &) override { }
+    void showFicheState(const QString &, bool) override { }
 };
 
 class AnsweringPrompt : public UserPrompt
@@ -71,8 +71,8 @@ public:
 
 QString nameOf(int i)
 {
-    static const char *const families[] = {"Martin", "Bernard", "Dubois", "Thomas", "Robert", "Richard", "Petit",
-                                           "Durand", "Leroy", "Moreau", "Lefèvre", "Élodie", "Œuvray", "Zoé"};
+    static const char *const families[] = {"Martin", "Bernard", "Dubois", "Thomas",  "Robert", "Richard", "Petit",
+                                           "Durand", "Leroy",   "Moreau", "Lefèvre", "Élodie", "Œuvray",  "Zoé"};
     return QStringLiteral("%1 %2").arg(QString::fromUtf8(families[i % 14])).arg(i, 5, 10, QLatin1Char('0'));
 }
 
@@ -90,9 +90,8 @@ bool fill(const QString &path)
         const QString name = nameOf(i);
         if (!insert.bind(1, name) || !insert.bind(2, ddg.toString(Qt::ISODate))
             || !insert.bind(3, ddg.addDays(-14).toString(Qt::ISODate))
-            || !insert.bind(4, ddg.addMonths(9).toString(Qt::ISODate))
-            || !insert.bind(5, FicheIdentifier::folded(name)) || insert.step() != SqlCipherStatement::Step::Done
-            || !insert.reset())
+            || !insert.bind(4, ddg.addMonths(9).toString(Qt::ISODate)) || !insert.bind(5, FicheIdentifier::folded(name))
+            || insert.step() != SqlCipherStatement::Step::Done || !insert.reset())
             return false;
     }
     return transaction.commit();
@@ -123,7 +122,6 @@ void report(QTextStream &out, const char *what, Figures figures, double limit, b
                .arg(worst <= limit ? QStringLiteral("ok") : QStringLiteral("TOO SLOW"));
 }
 
-
 // The "&Fiche" commands on the file as it is, with or without a practice password.
 bool runCommands(QTextStream &out, const QString &path, bool withPassword, bool &ok)
 {
@@ -151,8 +149,9 @@ bool runCommands(QTextStream &out, const QString &path, bool withPassword, bool 
             return false;
         list.add(picker.elapsedMs);
     }
-    report(out, withPassword ? "filling the list, password's key derivation included"
-                             : "filling the list, key derivation included",
+    report(out,
+           withPassword ? "filling the list, password's key derivation included"
+                        : "filling the list, key derivation included",
            list, 300, ok);
 
     Figures key;

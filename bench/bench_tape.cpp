@@ -14,7 +14,7 @@ namespace {
 class SilentPrompt : public UserPrompt
 {
 public:
-    void message(const QString &, Icon) override {}
+    void message(const QString &, Icon) override { }
     Answer question(const QString &) override { return Answer::No; }
     QString input(const QString &, const QString &) override { return QString(); }
 };

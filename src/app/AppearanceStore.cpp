@@ -21,8 +21,8 @@ AppearanceStore::~AppearanceStore() = default;
 
 int AppearanceStore::style() const
 {
-    const QString text = m_settings->value(Group + '/' + StyleKey,
-                                           QString::number(AppearanceStyle::Default)).toString();
+    const QString text =
+        m_settings->value(Group + '/' + StyleKey, QString::number(AppearanceStyle::Default)).toString();
     const int style = AppearanceStyle::parseStyle(text);
     return style != 0 ? style : AppearanceStyle::Default;
 }

@@ -24,8 +24,7 @@ QFrame *etchedLine(QWidget *parent, int y, int right, const char *color)
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget *parent, Opener opener)
-    : QDialog(parent), m_opener(std::move(opener))
+FrmAbout::FrmAbout(QWidget *parent, Opener opener) : QDialog(parent), m_opener(std::move(opener))
 {
     if (!m_opener)
         m_opener = [](const QString &target) { DesktopDocument::open(target); };
@@ -43,8 +42,7 @@ FrmAbout::FrmAbout(QWidget *parent, Opener opener)
     // The two strokes of the engraved line end 370 and 369 pixels out.
     etchedLine(this, px(2640), px(5550), "#808080");
     etchedLine(this, px(2640) + 1, px(5535), "#ffffff");
-    addLabel(QStringLiteral("lblDisclaimer"), ProductInfo::legalNotice(), 240, 2760, 3870, 345)
-        ->setWordWrap(true);
+    addLabel(QStringLiteral("lblDisclaimer"), ProductInfo::legalNotice(), 240, 2760, 3870, 345)->setWordWrap(true);
 
     addLabel(QStringLiteral("lblWeb0"), QStringLiteral("Web:"), 210, 3120, 495, 255);
     m_web = addLabel(QStringLiteral("lblWeb1"), ProductInfo::webAddress(), 810, 3120, 2175, 255);
@@ -64,8 +62,8 @@ FrmAbout::FrmAbout(QWidget *parent, Opener opener)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QLabel *FrmAbout::addLabel(const QString &name, const QString &text, int left, int top, int width,
-                           int height, bool bold)
+QLabel *FrmAbout::addLabel(const QString &name, const QString &text, int left, int top, int width, int height,
+                           bool bold)
 {
     auto *label = new QLabel(text, this);
     label->setObjectName(name);

@@ -39,7 +39,7 @@
 
 namespace {
 
-constexpr int KeypadWidth = Twips::toPixels(4455);  // the edit frame's width
+constexpr int KeypadWidth = Twips::toPixels(4455); // the edit frame's width
 constexpr int KeypadHeight = Twips::toPixels(5415);
 constexpr int DisplayHeight = 40;
 constexpr int GridWidth = 232;
@@ -101,8 +101,7 @@ FrmCalc::FrmCalc(QWidget *parent)
     m_grid->setAccessibleName(QStringLiteral("Bande de calcul"));
     m_model = new TapeTableModel(*m_tape, this);
     m_grid->setModel(m_model);
-    m_grid->setGeometry(KeypadWidth, Margin * 2 + DisplayHeight, GridWidth,
-                        KeypadHeight - Margin * 3 - DisplayHeight);
+    m_grid->setGeometry(KeypadWidth, Margin * 2 + DisplayHeight, GridWidth, KeypadHeight - Margin * 3 - DisplayHeight);
     connect(m_grid, &TapeView::toggleModeRequested, this, &FrmCalc::toggleMode);
     connect(m_grid, &TapeView::storeRequested, this, &FrmCalc::storeFromGrid);
     connect(m_grid, &TapeView::editRequested, this, &FrmCalc::openEdit);
@@ -128,10 +127,7 @@ FrmCalc::FrmCalc(QWidget *parent)
     central->setFocus();
 }
 
-FrmCalc::~FrmCalc()
-{
-    qApp->removeEventFilter(this);
-}
+FrmCalc::~FrmCalc() { qApp->removeEventFilter(this); }
 
 void FrmCalc::setPrompt(UserPrompt *prompt)
 {
@@ -165,24 +161,27 @@ void FrmCalc::buildMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
     QAction *blank = m_fileMenu->addAction(QStringLiteral("Grille vierge"), this, &FrmCalc::newTape);
     blank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    m_fileMenu->addAction(QStringLiteral("Ouvrir"), this, [this] { fileCommands().open(); refresh(); });
+    m_fileMenu->addAction(QStringLiteral("Ouvrir"), this, [this] {
+        fileCommands().open();
+        refresh();
+    });
     m_fileMenu->addAction(QStringLiteral("Enregistrer"), this, [this] { fileCommands().save(); });
     m_fileMenu->addAction(QStringLiteral("Imprimer"), this, [this] { fileCommands().print(); });
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(QStringLiteral("Quitter"), this, &QWidget::close);
 
     m_editMenu = menuBar()->addMenu(QStringLiteral("&Edition"));
-    m_editMenu->addAction(QStringLiteral("Copier"), this, &FrmCalc::copy)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    m_editMenu->addAction(QStringLiteral("Coller"), this, &FrmCalc::paste)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    m_editMenu->addAction(QStringLiteral("Supprimer les calculs annulés"), this,
-                          &FrmCalc::removeCancelledCalculations);
+    m_editMenu->addAction(QStringLiteral("Copier"), this, &FrmCalc::copy)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_editMenu->addAction(QStringLiteral("Coller"), this, &FrmCalc::paste)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    m_editMenu->addAction(QStringLiteral("Supprimer les calculs annulés"), this, &FrmCalc::removeCancelledCalculations);
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&Affichage"));
-    const std::pair<const char *, WindowKind> tools[] = {
-        {"Convertisseur HOD", WindowKind::HOD},
-        {"Calculateur de dates", WindowKind::Date},
-        {"Calculs médicaux", WindowKind::Med},
-        {"Calendrier de la grossesse", WindowKind::Gros}};
+    const std::pair<const char *, WindowKind> tools[] = {{"Convertisseur HOD", WindowKind::HOD},
+                                                         {"Calculateur de dates", WindowKind::Date},
+                                                         {"Calculs médicaux", WindowKind::Med},
+                                                         {"Calendrier de la grossesse", WindowKind::Gros}};
     for (const auto &[caption, kind] : tools) {
         QAction *item = view->addAction(QString::fromUtf8(caption));
         connect(item, &QAction::triggered, this, [kind = kind] { WindowRegistry::instance().show(kind); });
@@ -340,7 +339,7 @@ void FrmCalc::refresh()
 void FrmCalc::showOnDisplay(const QString &text)
 {
     const qreal room = m_display->contentsRect().width() - 2 * (m_display->indent() + m_display->margin())
-        - 1;  // the last pixel column of a glyph may round up
+        - 1; // the last pixel column of a glyph may round up
     QFont font = m_display->font();
     qreal size = DisplayPointSize;
     const auto widthAt = [&font, &text](qreal pointSize) {
@@ -403,10 +402,7 @@ void FrmCalc::storeFromGrid(int row, int memory)
     refresh();
 }
 
-TapeFileCommands FrmCalc::fileCommands()
-{
-    return TapeFileCommands(*m_tape, *m_engine, *m_prompt, this, *m_document);
-}
+TapeFileCommands FrmCalc::fileCommands() { return TapeFileCommands(*m_tape, *m_engine, *m_prompt, this, *m_document); }
 
 void FrmCalc::newTape()
 {
@@ -452,8 +448,7 @@ bool FrmCalc::eventFilter(QObject *watched, QEvent *event)
         m_grid->setGeometry(KeypadWidth, top, size.width() - KeypadWidth - Margin, size.height() - top - Margin);
         return false;
     }
-    if (event->type() != QEvent::KeyPress || !m_previewKeys || !watched->isWidgetType()
-        || m_editFrame->isVisible())
+    if (event->type() != QEvent::KeyPress || !m_previewKeys || !watched->isWidgetType() || m_editFrame->isVisible())
         return false;
     auto *widget = static_cast<QWidget *>(watched);
     if (widget->window() != this || QApplication::activeModalWidget())

@@ -25,8 +25,8 @@ constexpr quint32 ActiveTitleText = 0x80000009;
 constexpr quint32 MenuBar = 0x80000004;
 constexpr quint32 MenuText = 0x80000007;
 
-const char *const CustomCaptions[5] = {"Fond de la fenêtre", "Texte des boutons", "Fond de la grille",
-                                       "Fond du cadran", "Texte du cadran"};
+const char *const CustomCaptions[5] = {"Fond de la fenêtre", "Texte des boutons", "Fond de la grille", "Fond du cadran",
+                                       "Texte du cadran"};
 
 QString css(quint32 color) { return TranslateColor(color).name(); }
 
@@ -52,7 +52,9 @@ KeyId previewKeyId(int i)
 } // namespace
 
 FrmConfig::FrmConfig(int style, const AppearanceColors &stored, ColorChoice chooser, QWidget *parent)
-    : QDialog(parent), m_chooser(std::move(chooser)), m_swatches(stored)
+    : QDialog(parent),
+      m_chooser(std::move(chooser)),
+      m_swatches(stored)
 {
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QStringLiteral("Personnalisation"));
@@ -87,8 +89,7 @@ FrmConfig::FrmConfig(int style, const AppearanceColors &stored, ColorChoice choo
     for (std::size_t k = 0; k < m_swatches.size(); ++k)
         paint(m_swatchShapes[k], m_swatches[k]);
     // A stored style the window cannot offer selects the first one.
-    selectStyle(style >= AppearanceStyle::First && style <= AppearanceStyle::Custom ? style
-                                                                                     : AppearanceStyle::Default);
+    selectStyle(style >= AppearanceStyle::First && style <= AppearanceStyle::Custom ? style : AppearanceStyle::Default);
 }
 
 QGroupBox *FrmConfig::buildStyles()

@@ -25,8 +25,7 @@ public:
     // The colour chooser: the chosen colour, or -1 when cancelled.
     using ColorChoice = std::function<qint64(quint32 initial)>;
 
-    FrmConfig(int style, const AppearanceColors &stored, ColorChoice chooser,
-              QWidget *parent = nullptr);
+    FrmConfig(int style, const AppearanceColors &stored, ColorChoice chooser, QWidget *parent = nullptr);
 
     // Runs the configuration modally over the calculator window with the
     // product's store; the colours to apply when the user confirmed it.

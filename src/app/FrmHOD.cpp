@@ -12,9 +12,7 @@ constexpr int ConverterTop = Twips::toPixels(240);
 constexpr int ConverterOverhang = 4;
 } // namespace
 
-FrmHOD::FrmHOD(QWidget *parent)
-    : QWidget(parent)
-    , m_converter(new ZmtDGrid(this))
+FrmHOD::FrmHOD(QWidget *parent) : QWidget(parent), m_converter(new ZmtDGrid(this))
 {
     setWindowTitle(QStringLiteral("Convertisseur HOD"));
     m_converter->move(0, ConverterTop);

@@ -32,9 +32,9 @@ QString sortKey(const QString &term)
 
 HelpContents HelpContents::parse(const QString &html)
 {
-    static const QRegularExpression marker(QStringLiteral(
-        "<h([1-3])[^>]*>\\s*<a name=\"rubrique-(\\d+)\">(.*?)</a>\\s*</h\\1>"
-        "|<!--\\s*index:(.*?)-->"),
+    static const QRegularExpression marker(
+        QStringLiteral("<h([1-3])[^>]*>\\s*<a name=\"rubrique-(\\d+)\">(.*?)</a>\\s*</h\\1>"
+                       "|<!--\\s*index:(.*?)-->"),
         QRegularExpression::DotMatchesEverythingOption | QRegularExpression::CaseInsensitiveOption);
 
     HelpContents contents;
@@ -54,10 +54,9 @@ HelpContents HelpContents::parse(const QString &html)
                 contents.m_index.append({clean, topic});
         }
     }
-    std::stable_sort(contents.m_index.begin(), contents.m_index.end(),
-                     [](const HelpIndexEntry &a, const HelpIndexEntry &b) {
-                         return sortKey(a.term) < sortKey(b.term);
-                     });
+    std::stable_sort(
+        contents.m_index.begin(), contents.m_index.end(),
+        [](const HelpIndexEntry &a, const HelpIndexEntry &b) { return sortKey(a.term) < sortKey(b.term); });
     return contents;
 }
 

@@ -3,8 +3,8 @@
 #include "dialogs/QtUserPrompt.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QBoxLayout>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -108,8 +108,9 @@ QWidget *HelpViewer::buildTopicTab()
     layout->addWidget(note);
     layout->addStretch(1);
     connect(show, &QPushButton::clicked, this, [this, note] {
-        note->setText(showTopic(m_number->value()) ? QString()
-                                                   : QStringLiteral("Il n'existe pas de rubrique %1.").arg(m_number->value()));
+        note->setText(showTopic(m_number->value())
+                          ? QString()
+                          : QStringLiteral("Il n'existe pas de rubrique %1.").arg(m_number->value()));
     });
     return page;
 }

@@ -8,4 +8,4 @@
 namespace InterfaceFont {
 // Makes the application font proportional; returns the family in use.
 QString ensureProportional();
-}
+} // namespace InterfaceFont

@@ -21,10 +21,7 @@ QString versionText(int major, int minor, int revision)
     return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
-QString versionText()
-{
-    return versionText(TARVOLIX_VERSION_MAJOR, TARVOLIX_VERSION_MINOR, TARVOLIX_VERSION_PATCH);
-}
+QString versionText() { return versionText(TARVOLIX_VERSION_MAJOR, TARVOLIX_VERSION_MINOR, TARVOLIX_VERSION_PATCH); }
 
 QString mailTarget(const QString &address) { return QStringLiteral("mailto: ") + address; }
 

@@ -13,7 +13,7 @@ namespace {
 class ExposeWatcher : public QObject
 {
 public:
-    ExposeWatcher(QObject *parent, long long startNs) : QObject(parent), m_startNs(startNs) {}
+    ExposeWatcher(QObject *parent, long long startNs) : QObject(parent), m_startNs(startNs) { }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override

@@ -2,10 +2,7 @@
 
 namespace StartupRoute {
 
-QString argumentText(const QStringList &arguments)
-{
-    return arguments.mid(1).join(QLatin1Char(' '));
-}
+QString argumentText(const QStringList &arguments) { return arguments.mid(1).join(QLatin1Char(' ')); }
 
 StartupWindow windowFor(const QString &argumentText)
 {

@@ -11,7 +11,8 @@
 #include <QAction>
 
 namespace {
-template <typename W> WindowRegistry::Factory factoryOf()
+template<typename W>
+WindowRegistry::Factory factoryOf()
 {
     return [] { return static_cast<QWidget *>(new W); };
 }
@@ -69,12 +70,6 @@ bool WindowRegistry::isAvailable(WindowKind kind)
     }
 }
 
-QWidget *WindowRegistry::existing(WindowKind kind) const
-{
-    return m_windows[slot(kind)];
-}
+QWidget *WindowRegistry::existing(WindowKind kind) const { return m_windows[slot(kind)]; }
 
-void WindowRegistry::setFactory(WindowKind kind, Factory factory)
-{
-    m_factories[slot(kind)] = std::move(factory);
-}
+void WindowRegistry::setFactory(WindowKind kind, Factory factory) { m_factories[slot(kind)] = std::move(factory); }

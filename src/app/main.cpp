@@ -1,8 +1,8 @@
-#include "app/StartupRoute.h"
-#include "app/WindowRegistry.h"
 #include "app/FrenchTranslations.h"
 #include "app/InterfaceFont.h"
 #include "app/StartupProbe.h"
+#include "app/StartupRoute.h"
+#include "app/WindowRegistry.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -19,17 +19,11 @@ QString typedTooLargeMessage()
 // A value as the tape holds it: 15 significant digits. Every value the
 // engine writes as an operand goes on with this value, so that
 // recalculating the tape finds the very results the display showed.
-double asOnTape(double value)
-{
-    return TextToNumber(NumberToText(value)).value_or(value);
-}
+double asOnTape(double value) { return TextToNumber(NumberToText(value)).value_or(value); }
 
 } // namespace
 
-CalcEngine::CalcEngine(CalcTape &tape, UserPrompt &prompt)
-    : m_tape(tape), m_prompt(prompt)
-{
-}
+CalcEngine::CalcEngine(CalcTape &tape, UserPrompt &prompt) : m_tape(tape), m_prompt(prompt) { }
 
 QString CalcEngine::piText() { return QStringLiteral("3,1415926535897932384626433832795"); }
 
@@ -271,15 +265,9 @@ bool CalcEngine::functionInput(double &input)
                 return false;
             input = m_operand = writeOperandLine(m_operand);
             break;
-        case EntryState::ValueRecalled:
-            input = m_operand = writeOperandLine(m_operand);
-            break;
-        case EntryState::OperatorChosen:
-            input = writeOperandLine(m_accumulator);
-            break;
-        default:
-            input = m_operand;
-            break;
+        case EntryState::ValueRecalled: input = m_operand = writeOperandLine(m_operand); break;
+        case EntryState::OperatorChosen: input = writeOperandLine(m_accumulator); break;
+        default: input = m_operand; break;
         }
         return true;
     }

@@ -15,8 +15,8 @@ public:
 
     static constexpr quint32 FunctionBack = 0xE0E0E0;
     static constexpr quint32 TotalBack = 0xC0C0C0;
-    static constexpr quint32 CancelBack = 0x80000012;  // system button text
-    static constexpr quint32 CancelFore = 0x8000000E;  // system highlight text
+    static constexpr quint32 CancelBack = 0x80000012; // system button text
+    static constexpr quint32 CancelFore = 0x8000000E; // system highlight text
 
     // Index of the open line; also the number of finished lines.
     virtual qint64 openLineIndex() const = 0;

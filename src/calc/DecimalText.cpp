@@ -13,8 +13,7 @@ DecimalText::DecimalText(double x)
     }
     m_negative = x < 0;
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::scientific, 14);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::scientific, 14);
     const std::string text(buffer, result.ptr);
     const std::size_t e = text.find('e');
     std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
@@ -68,10 +67,7 @@ double DecimalText::rounded(int decimals, Tie tie) const
 
 double DecimalText::roundedHalfEven(int decimals) const { return rounded(decimals, Tie::ToEven); }
 
-double DecimalText::roundedHalfAwayFromZero(int decimals) const
-{
-    return rounded(decimals, Tie::AwayFromZero);
-}
+double DecimalText::roundedHalfAwayFromZero(int decimals) const { return rounded(decimals, Tie::AwayFromZero); }
 
 double DecimalText::cut(int decimals) const
 {

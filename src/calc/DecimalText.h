@@ -30,6 +30,6 @@ private:
     double value(const std::string &whole, const std::string &fraction) const;
 
     bool m_negative = false;
-    std::string m_whole;    // digits before the point, at least "0"
+    std::string m_whole; // digits before the point, at least "0"
     std::string m_fraction; // digits after the point, no trailing zeros
 };

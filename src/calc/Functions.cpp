@@ -53,12 +53,10 @@ std::optional<double> withDecimals(int button, double x, double answer)
 const QStringList &names()
 {
     static const QStringList list{
-        QStringLiteral("Euros"),   QStringLiteral("Francs"), QStringLiteral("Int"),
-        QStringLiteral("0,00"),    QStringLiteral("RCarrée"), QStringLiteral("Carré"),
-        QStringLiteral("Cube"),    QStringLiteral("1/x"),    QStringLiteral("Log"),
-        QStringLiteral("e^x"),     QStringLiteral("Décimal"), QStringLiteral("Arrond"),
-        QStringLiteral("Cos"),     QStringLiteral("Sin"),    QStringLiteral("Tan"),
-        QStringLiteral("+/-")};
+        QStringLiteral("Euros"),   QStringLiteral("Francs"), QStringLiteral("Int"),     QStringLiteral("0,00"),
+        QStringLiteral("RCarrée"), QStringLiteral("Carré"),  QStringLiteral("Cube"),    QStringLiteral("1/x"),
+        QStringLiteral("Log"),     QStringLiteral("e^x"),    QStringLiteral("Décimal"), QStringLiteral("Arrond"),
+        QStringLiteral("Cos"),     QStringLiteral("Sin"),    QStringLiteral("Tan"),     QStringLiteral("+/-")};
     return list;
 }
 

@@ -1,7 +1,9 @@
 #include "calc/KeyClickSimulator.h"
 
 KeyClickSimulator::KeyClickSimulator(Handler press, Handler release, QObject *parent)
-    : QObject(parent), m_press(std::move(press)), m_release(std::move(release))
+    : QObject(parent),
+      m_press(std::move(press)),
+      m_release(std::move(release))
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(PauseMs);

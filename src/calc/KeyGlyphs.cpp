@@ -10,7 +10,7 @@ namespace {
 class Strokes
 {
 public:
-    explicit Strokes(int dx = 0, int dy = 0) : dx_(dx), dy_(dy) {}
+    explicit Strokes(int dx = 0, int dy = 0) : dx_(dx), dy_(dy) { }
 
     Strokes &raw(int x1, int y1, int x2, int y2)
     {
@@ -54,12 +54,8 @@ QVector<GlyphSegment> digit(int d, int shift = 0)
     // Digits fill a 5 x 9 box with cut corners, x 11-15 when not shifted.
     Strokes s(shift, 0);
     switch (d) {
-    case 0:
-        s.run(12, 9, 14, 9).run(15, 10, 15, 16).run(14, 17, 12, 17).run(11, 16, 11, 10);
-        break;
-    case 1:
-        s.run(12, 10, 13, 9).run(13, 10, 13, 16).run(11, 17, 15, 17).dot(11, 11);
-        break;
+    case 0: s.run(12, 9, 14, 9).run(15, 10, 15, 16).run(14, 17, 12, 17).run(11, 16, 11, 10); break;
+    case 1: s.run(12, 10, 13, 9).run(13, 10, 13, 16).run(11, 17, 15, 17).dot(11, 11); break;
     case 2:
         s.dot(11, 10).run(12, 9, 14, 9).run(15, 10, 15, 12).run(14, 13, 11, 16);
         s.run(11, 17, 15, 17);
@@ -68,9 +64,7 @@ QVector<GlyphSegment> digit(int d, int shift = 0)
         s.dot(11, 10).run(12, 9, 14, 9).run(15, 10, 15, 12).run(14, 13, 13, 13);
         s.run(15, 14, 15, 16).run(14, 17, 12, 17).dot(11, 16);
         break;
-    case 4:
-        s.run(14, 9, 14, 17).run(13, 10, 11, 12).run(11, 13, 11, 14).run(12, 14, 15, 14);
-        break;
+    case 4: s.run(14, 9, 14, 17).run(13, 10, 11, 12).run(11, 13, 11, 14).run(12, 14, 15, 14); break;
     case 5:
         s.run(15, 9, 11, 9).run(11, 10, 11, 13).run(12, 13, 14, 13).run(15, 14, 15, 16);
         s.run(14, 17, 12, 17).dot(11, 16);
@@ -92,8 +86,7 @@ QVector<GlyphSegment> digit(int d, int shift = 0)
         s.dot(11, 16).run(12, 17, 14, 17).run(15, 16, 15, 10).run(14, 9, 12, 9);
         s.run(11, 10, 11, 12).run(12, 13, 14, 13);
         break;
-    default:
-        break;
+    default: break;
     }
     return s.take();
 }
@@ -114,18 +107,12 @@ void capE(Strokes &s, int x)
     s.run(x, CapTop, x, Base).run(x + 1, CapTop, x + 4, CapTop).run(x + 1, 13, x + 3, 13);
     s.run(x + 1, Base, x + 4, Base);
 }
-void capF(Strokes &s, int x)
-{
-    s.run(x, CapTop, x, Base).run(x + 1, CapTop, x + 4, CapTop).run(x + 1, 13, x + 3, 13);
-}
+void capF(Strokes &s, int x) { s.run(x, CapTop, x, Base).run(x + 1, CapTop, x + 4, CapTop).run(x + 1, 13, x + 3, 13); }
 void capI(Strokes &s, int x)
 {
     s.run(x, CapTop, x + 2, CapTop).run(x + 1, CapTop + 1, x + 1, Base - 1).run(x, Base, x + 2, Base);
 }
-void capL(Strokes &s, int x)
-{
-    s.run(x, CapTop, x, Base).run(x + 1, Base, x + 3, Base);
-}
+void capL(Strokes &s, int x) { s.run(x, CapTop, x, Base).run(x + 1, Base, x + 3, Base); }
 void capM(Strokes &s, int x)
 {
     s.run(x, Base, x, CapTop).run(x + 1, CapTop + 1, x + 2, CapTop + 2).dot(x + 2, CapTop + 3);
@@ -137,10 +124,7 @@ void capS(Strokes &s, int x)
     s.run(x + 1, 13, x + 3, 13).run(x + 4, 14, x + 4, Base - 1).run(x + 3, Base, x + 1, Base);
     s.dot(x, Base - 1);
 }
-void capT(Strokes &s, int x)
-{
-    s.run(x, CapTop, x + 4, CapTop).run(x + 2, CapTop + 1, x + 2, Base);
-}
+void capT(Strokes &s, int x) { s.run(x, CapTop, x + 4, CapTop).run(x + 2, CapTop + 1, x + 2, Base); }
 
 // Small letters, 4 wide (i: 1 wide).
 void smallA(Strokes &s, int x)
@@ -167,10 +151,7 @@ void smallG(Strokes &s, int x)
     s.run(x + 1, SmallTop, x + 2, SmallTop).run(x, SmallTop + 1, x, 15).run(x + 1, 16, x + 2, 16);
     s.run(x + 3, SmallTop, x + 3, 18).run(x + 2, 19, x, 19);
 }
-void smallI(Strokes &s, int x)
-{
-    s.dot(x, 10).run(x, SmallTop, x, Base);
-}
+void smallI(Strokes &s, int x) { s.dot(x, 10).run(x, SmallTop, x, Base); }
 void smallN(Strokes &s, int x)
 {
     s.run(x, Base, x, SmallTop).run(x + 1, SmallTop, x + 2, SmallTop).run(x + 3, SmallTop + 1, x + 3, Base);
@@ -197,7 +178,7 @@ void smallX(Strokes &s, int x, int y)
 }
 
 // "x" raised to a small exponent drawn by `exponent` at (16, 7).
-template <typename Exponent>
+template<typename Exponent>
 QVector<GlyphSegment> power(Exponent exponent)
 {
     Strokes s;
@@ -207,10 +188,7 @@ QVector<GlyphSegment> power(Exponent exponent)
     return s.take();
 }
 
-QVector<GlyphSegment> digitGlyph(int index)
-{
-    return digit(index);
-}
+QVector<GlyphSegment> digitGlyph(int index) { return digit(index); }
 
 QVector<GlyphSegment> constantGlyph()
 {
@@ -270,8 +248,7 @@ QVector<GlyphSegment> operatorGlyph(int index)
         smallG(s, 15);
         s.run(20, 15, 20, 18).dot(21, 15).run(22, 16, 22, 18);
         break;
-    default:
-        break;
+    default: break;
     }
     return s.take();
 }
@@ -369,8 +346,7 @@ QVector<GlyphSegment> functionGlyph(int index)
         smallA(s, 12);
         smallN(s, 17);
         break;
-    default:
-        break;
+    default: break;
     }
     return s.take();
 }
@@ -469,30 +445,18 @@ namespace KeyGlyphs {
 QVector<GlyphSegment> glyph(KeyId key)
 {
     switch (key.group) {
-    case KeyGroup::Digit:
-        return key.index >= 0 && key.index <= 9 ? digitGlyph(key.index) : QVector<GlyphSegment>();
-    case KeyGroup::Constant:
-        return key.index == 0 ? constantGlyph() : QVector<GlyphSegment>();
-    case KeyGroup::Sign:
-        return signGlyph();
-    case KeyGroup::Decimal:
-        return decimalGlyph();
-    case KeyGroup::Operator:
-        return operatorGlyph(key.index);
-    case KeyGroup::Equals:
-        return equalsGlyph();
-    case KeyGroup::Backspace:
-        return backspaceGlyph();
-    case KeyGroup::ClearEntry:
-        return clearEntryGlyph();
-    case KeyGroup::Clear:
-        return clearGlyph();
-    case KeyGroup::Function:
-        return functionGlyph(key.index);
-    case KeyGroup::Memory:
-        return memoryGlyph(key.index);
-    case KeyGroup::Grid:
-        break;
+    case KeyGroup::Digit: return key.index >= 0 && key.index <= 9 ? digitGlyph(key.index) : QVector<GlyphSegment>();
+    case KeyGroup::Constant: return key.index == 0 ? constantGlyph() : QVector<GlyphSegment>();
+    case KeyGroup::Sign: return signGlyph();
+    case KeyGroup::Decimal: return decimalGlyph();
+    case KeyGroup::Operator: return operatorGlyph(key.index);
+    case KeyGroup::Equals: return equalsGlyph();
+    case KeyGroup::Backspace: return backspaceGlyph();
+    case KeyGroup::ClearEntry: return clearEntryGlyph();
+    case KeyGroup::Clear: return clearGlyph();
+    case KeyGroup::Function: return functionGlyph(key.index);
+    case KeyGroup::Memory: return memoryGlyph(key.index);
+    case KeyGroup::Grid: break;
     }
     return {};
 }

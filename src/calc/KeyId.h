@@ -2,18 +2,18 @@
 
 // One key of the calculator keypad: its control array and index in it.
 enum class KeyGroup {
-    Digit,      // imaChiffre 0-9
-    Constant,   // imaConstante 0
-    Sign,       // imaSigne
-    Decimal,    // imaDecimal
-    Operator,   // imaOpérateur 0-6
-    Equals,     // imaEgal
-    Backspace,  // imaRetour
+    Digit, // imaChiffre 0-9
+    Constant, // imaConstante 0
+    Sign, // imaSigne
+    Decimal, // imaDecimal
+    Operator, // imaOpérateur 0-6
+    Equals, // imaEgal
+    Backspace, // imaRetour
     ClearEntry, // imaCancelEntry
-    Clear,      // imaCancel
-    Function,   // imaFonction 0-11
-    Memory,     // imaMem 0-4
-    Grid        // imaGrille
+    Clear, // imaCancel
+    Function, // imaFonction 0-11
+    Memory, // imaMem 0-4
+    Grid // imaGrille
 };
 
 struct KeyId

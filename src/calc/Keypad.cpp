@@ -20,16 +20,13 @@ QVector<Place> buildPlaces()
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 3; ++col)
             p << at(G::Digit, 7 - 3 * row + col, Column[col], 360 + 480 * row);
-    p << at(G::Digit, 0, Column[0], 1800) << at(G::Sign, 0, Column[1], 1800)
-      << at(G::Decimal, 0, Column[2], 1800);
+    p << at(G::Digit, 0, Column[0], 1800) << at(G::Sign, 0, Column[1], 1800) << at(G::Decimal, 0, Column[2], 1800);
     for (int op = 0; op < 4; ++op)
         p << at(G::Operator, op, Column[3], 360 + 480 * op);
-    p << at(G::Backspace, 0, Column[5], 360) << at(G::ClearEntry, 0, Column[6], 360)
-      << at(G::Clear, 0, Column[7], 360);
-    p << at(G::Function, 0, Column[5], 840) << at(G::Function, 1, Column[6], 840)
-      << at(G::Constant, 0, Column[7], 840);
-    p << at(G::Equals, 0, Column[4], 1320) << at(G::Function, 2, Column[5], 1320)
-      << at(G::Function, 3, Column[6], 1320) << at(G::Function, 6, Column[7], 1320);
+    p << at(G::Backspace, 0, Column[5], 360) << at(G::ClearEntry, 0, Column[6], 360) << at(G::Clear, 0, Column[7], 360);
+    p << at(G::Function, 0, Column[5], 840) << at(G::Function, 1, Column[6], 840) << at(G::Constant, 0, Column[7], 840);
+    p << at(G::Equals, 0, Column[4], 1320) << at(G::Function, 2, Column[5], 1320) << at(G::Function, 3, Column[6], 1320)
+      << at(G::Function, 6, Column[7], 1320);
     p << at(G::Operator, 4, Column[4], 1800) << at(G::Function, 4, Column[5], 1800)
       << at(G::Function, 5, Column[6], 1800) << at(G::Operator, 5, Column[7], 1800);
     p << at(G::Function, 7, Column[5], 2280) << at(G::Operator, 6, Column[6], 2280)
@@ -45,14 +42,13 @@ QVector<Place> buildPlaces()
 
 const QStringList &operatorTooltips()
 {
-    static const QStringList list{
-        QStringLiteral("+ du pavé numérique"),
-        QStringLiteral("- du pavé numérique"),
-        QStringLiteral("* du clavier et du pavé numérique"),
-        QStringLiteral("/ du clavier et du pavé numérique"),
-        QStringLiteral("Reste de la division de x par y. Clavier: %"),
-        QStringLiteral("x puissance y. Clavier: Y"),
-        QStringLiteral("Logarithme de base n. Clavier: L")};
+    static const QStringList list{QStringLiteral("+ du pavé numérique"),
+                                  QStringLiteral("- du pavé numérique"),
+                                  QStringLiteral("* du clavier et du pavé numérique"),
+                                  QStringLiteral("/ du clavier et du pavé numérique"),
+                                  QStringLiteral("Reste de la division de x par y. Clavier: %"),
+                                  QStringLiteral("x puissance y. Clavier: Y"),
+                                  QStringLiteral("Logarithme de base n. Clavier: L")};
     return list;
 }
 
@@ -78,11 +74,10 @@ const QStringList &functionTooltips()
 
 const QStringList &functionSymbols()
 {
-    static const QStringList list{
-        QStringLiteral("Euro"), QStringLiteral("Franc"), QStringLiteral("Int"),
-        QStringLiteral("Racine carrée"), QStringLiteral("x²"), QStringLiteral("x³"),
-        QStringLiteral("1/x"), QStringLiteral("Log"), QStringLiteral("Déc"),
-        QStringLiteral("Cos"), QStringLiteral("Sin"), QStringLiteral("Tan")};
+    static const QStringList list{QStringLiteral("Euro"),          QStringLiteral("Franc"), QStringLiteral("Int"),
+                                  QStringLiteral("Racine carrée"), QStringLiteral("x²"),    QStringLiteral("x³"),
+                                  QStringLiteral("1/x"),           QStringLiteral("Log"),   QStringLiteral("Déc"),
+                                  QStringLiteral("Cos"),           QStringLiteral("Sin"),   QStringLiteral("Tan")};
     return list;
 }
 

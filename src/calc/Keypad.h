@@ -8,8 +8,8 @@
 // Where the keys of the calculator keypad stand and what they say.
 namespace Keypad {
 
-constexpr int KeySizePixels = 27;       // a round key: 405 twips
-constexpr int GridKeyWidthPixels = 75;  // 1125 twips
+constexpr int KeySizePixels = 27; // a round key: 405 twips
+constexpr int GridKeyWidthPixels = 75; // 1125 twips
 constexpr int GridKeyHeightPixels = 21; // 315 twips
 
 struct Place

@@ -53,8 +53,9 @@ Outcome remainder(double a, double o)
         return refused(a, divisionByZeroMessage());
     const double dividend = std::nearbyint(a);
     if (!fitsInt32(divisor) || !fitsInt32(dividend))
-        return refused(a, QStringLiteral("Erreur: le reste ne se calcule que sur des nombres "
-                                         "entiers de -2147483648 à 2147483647."));
+        return refused(a,
+                       QStringLiteral("Erreur: le reste ne se calcule que sur des nombres "
+                                      "entiers de -2147483648 à 2147483647."));
     const qint64 d = qint64(dividend), q = qint64(divisor);
     return accepted(double(d % q));
 }
@@ -62,11 +63,13 @@ Outcome remainder(double a, double o)
 Outcome power(double a, double o)
 {
     if (a < 0 && o - std::trunc(o) != 0)
-        return refused(a, QStringLiteral("Erreur: l'exposant doit être entier si le nombre à "
-                                         "élever est négatif."));
+        return refused(a,
+                       QStringLiteral("Erreur: l'exposant doit être entier si le nombre à "
+                                      "élever est négatif."));
     if (a == 0 && o < 0)
-        return refused(a, QStringLiteral("Erreur: zéro ne peut pas être élevé à une puissance "
-                                         "négative."));
+        return refused(a,
+                       QStringLiteral("Erreur: zéro ne peut pas être élevé à une puissance "
+                                      "négative."));
     return checked(a, std::pow(a, o));
 }
 
@@ -84,23 +87,17 @@ Outcome logarithm(double a, double o)
 
 const QStringList &symbols()
 {
-    static const QStringList list{QStringLiteral("+"),   QStringLiteral("-"),   QStringLiteral("x"),
-                                  QStringLiteral("/"),   QStringLiteral("Mod"), QStringLiteral("x^y"),
+    static const QStringList list{QStringLiteral("+"),    QStringLiteral("-"),   QStringLiteral("x"),
+                                  QStringLiteral("/"),    QStringLiteral("Mod"), QStringLiteral("x^y"),
                                   QStringLiteral("Log n")};
     return list;
 }
 
-QString symbol(int op)
-{
-    return op >= 0 && op < symbols().size() ? symbols().at(op) : QString();
-}
+QString symbol(int op) { return op >= 0 && op < symbols().size() ? symbols().at(op) : QString(); }
 
 QString divisionByZeroMessage() { return QStringLiteral("Erreur: Division par zéro."); }
 
-QString overflowMessage()
-{
-    return QStringLiteral("Erreur: le résultat dépasse la capacité de la calculatrice.");
-}
+QString overflowMessage() { return QStringLiteral("Erreur: le résultat dépasse la capacité de la calculatrice."); }
 
 Outcome evaluate(double a, double o, const QString &op)
 {

@@ -13,8 +13,8 @@ const QStringList &symbols();
 struct Outcome
 {
     bool accepted = true;
-    double value = 0;  // the result; the unchanged first operand when refused
-    QString message;   // why it was refused; empty when accepted
+    double value = 0; // the result; the unchanged first operand when refused
+    QString message; // why it was refused; empty when accepted
 };
 
 // Applies the operator named by its symbol. An empty or unknown symbol leaves

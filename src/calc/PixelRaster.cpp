@@ -140,8 +140,7 @@ QVector<QPoint> circle(int cx, int cy, int radius)
     return pixels.take();
 }
 
-QVector<QPoint> roundRect(int left, int top, int right, int bottom, int ellipseWidth,
-                          int ellipseHeight)
+QVector<QPoint> roundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight)
 {
     const int lastX = right - 1;
     const int lastY = bottom - 1;

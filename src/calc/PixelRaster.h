@@ -18,7 +18,6 @@ QVector<QPoint> circle(int cx, int cy, int radius);
 
 // The outline of a rounded rectangle occupying the pixels left..right-1 and
 // top..bottom-1, with corner ellipses of the given width and height.
-QVector<QPoint> roundRect(int left, int top, int right, int bottom, int ellipseWidth,
-                          int ellipseHeight);
+QVector<QPoint> roundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
 
 } // namespace PixelRaster

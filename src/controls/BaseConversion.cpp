@@ -6,12 +6,9 @@ namespace {
 int radixOf(Column column)
 {
     switch (column) {
-    case Column::Hexadecimal:
-        return 16;
-    case Column::Octal:
-        return 8;
-    case Column::Decimal:
-        break;
+    case Column::Hexadecimal: return 16;
+    case Column::Octal: return 8;
+    case Column::Decimal: break;
     }
     return 10;
 }
@@ -36,10 +33,7 @@ RowTexts failure()
 
 } // namespace
 
-QString invalidEntryText()
-{
-    return QStringLiteral("<Saisie non valide>");
-}
+QString invalidEntryText() { return QStringLiteral("<Saisie non valide>"); }
 
 bool acceptsCharacter(Column column, QChar character)
 {
@@ -74,10 +68,7 @@ std::optional<qint32> parse(Column column, QStringView text)
     return static_cast<qint32>(value);
 }
 
-QString format(Column column, qint32 value)
-{
-    return QString::number(value, radixOf(column)).toUpper();
-}
+QString format(Column column, qint32 value) { return QString::number(value, radixOf(column)).toUpper(); }
 
 RowTexts convertRow(Column column, const QString &text)
 {
@@ -92,15 +83,9 @@ RowTexts convertRow(Column column, const QString &text)
     row.octal = format(Column::Octal, *value);
     row.decimal = format(Column::Decimal, *value);
     switch (column) {
-    case Column::Hexadecimal:
-        row.hexadecimal = text;
-        break;
-    case Column::Octal:
-        row.octal = text;
-        break;
-    case Column::Decimal:
-        row.decimal = text;
-        break;
+    case Column::Hexadecimal: row.hexadecimal = text; break;
+    case Column::Octal: row.octal = text; break;
+    case Column::Decimal: row.decimal = text; break;
     }
     return row;
 }

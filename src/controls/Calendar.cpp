@@ -43,9 +43,8 @@ QFont fitted(QFont font, const QStringList &texts, int width)
     for (int size = font.pixelSize(); size > 7; --size) {
         font.setPixelSize(size);
         const QFontMetrics metrics(font);
-        const bool fits = std::all_of(texts.cbegin(), texts.cend(), [&](const QString &text) {
-            return metrics.horizontalAdvance(text) <= width;
-        });
+        const bool fits = std::all_of(texts.cbegin(), texts.cend(),
+                                      [&](const QString &text) { return metrics.horizontalAdvance(text) <= width; });
         if (fits)
             break;
     }
@@ -60,24 +59,17 @@ QString displayDate(const QDate &date)
 class CalendarAccessible : public QAccessibleWidget
 {
 public:
-    explicit CalendarAccessible(Calendar *calendar)
-        : QAccessibleWidget(calendar, QAccessible::Table)
-    {
-    }
+    explicit CalendarAccessible(Calendar *calendar) : QAccessibleWidget(calendar, QAccessible::Table) { }
 
     QString text(QAccessible::Text t) const override
     {
         const auto *calendar = static_cast<const Calendar *>(widget());
         switch (t) {
         case QAccessible::Name:
-            return calendar->accessibleName().isEmpty() ? QStringLiteral("Calendrier")
-                                                        : calendar->accessibleName();
-        case QAccessible::Value:
-            return displayDate(calendar->value());
-        case QAccessible::Description:
-            return QStringLiteral("Date choisie : %1").arg(displayDate(calendar->value()));
-        default:
-            return QAccessibleWidget::text(t);
+            return calendar->accessibleName().isEmpty() ? QStringLiteral("Calendrier") : calendar->accessibleName();
+        case QAccessible::Value: return displayDate(calendar->value());
+        case QAccessible::Description: return QStringLiteral("Date choisie : %1").arg(displayDate(calendar->value()));
+        default: return QAccessibleWidget::text(t);
         }
     }
 };
@@ -128,8 +120,7 @@ void drawTriangle(QImage &image, int tipX, int dy, int direction, const QColor &
 
 } // namespace
 
-Calendar::Calendar(QWidget *parent)
-    : QWidget(parent), m_model(QDate::currentDate())
+Calendar::Calendar(QWidget *parent) : QWidget(parent), m_model(QDate::currentDate())
 {
     installAccessibleFactory();
     setFocusPolicy(Qt::StrongFocus);
@@ -140,10 +131,7 @@ Calendar::Calendar(QWidget *parent)
 
 Calendar::~Calendar() = default;
 
-QSize Calendar::sizeHint() const
-{
-    return QSize(px(WidthTwips), px(HeightTwips));
-}
+QSize Calendar::sizeHint() const { return QSize(px(WidthTwips), px(HeightTwips)); }
 
 void Calendar::setValue(const QDate &value)
 {
@@ -198,10 +186,7 @@ void Calendar::setAppearance(int appearance)
     update();
 }
 
-void Calendar::refresh()
-{
-    repaint();
-}
+void Calendar::refresh() { repaint(); }
 
 int Calendar::frameWidth() const
 {
@@ -293,10 +278,8 @@ void Calendar::paintTitle(QPainter &painter) const
     painter.drawText(titleRect(), Qt::AlignHCenter | Qt::AlignTop, m_model.title());
 
     const bool enabled = isEnabled();
-    painter.drawImage(arrowRect(0).topLeft(),
-                      arrowImage(enabled ? Arrow::BackEnabled : Arrow::BackDisabled));
-    painter.drawImage(arrowRect(1).topLeft(),
-                      arrowImage(enabled ? Arrow::ForwardEnabled : Arrow::ForwardDisabled));
+    painter.drawImage(arrowRect(0).topLeft(), arrowImage(enabled ? Arrow::BackEnabled : Arrow::BackDisabled));
+    painter.drawImage(arrowRect(1).topLeft(), arrowImage(enabled ? Arrow::ForwardEnabled : Arrow::ForwardDisabled));
 }
 
 void Calendar::paintGrid(QPainter &painter) const

@@ -38,15 +38,9 @@ std::optional<QDate> moveMonths(const QDate &from, qint64 months)
 QDate firstDate() { return QDate(FirstYear, 1, 1); }
 QDate lastDate() { return QDate(LastYear, 12, 31); }
 
-bool inRange(const QDate &date)
-{
-    return date.isValid() && date >= firstDate() && date <= lastDate();
-}
+bool inRange(const QDate &date) { return date.isValid() && date >= firstDate() && date <= lastDate(); }
 
-int daysInMonth(int year, int month)
-{
-    return QDate(year, month, 1).daysInMonth();
-}
+int daysInMonth(int year, int month) { return QDate(year, month, 1).daysInMonth(); }
 
 std::optional<QDate> move(const QDate &from, DateUnit unit, qint64 n)
 {

@@ -53,10 +53,8 @@ bool CalendarModel::handleKey(int keyCode, int shiftMask, const QDate &today)
             return moveDate(DateUnit::Year, 10 * sign);
         return moveDate(DateUnit::Month, sign);
     }
-    case Home:
-        return setValue(today);
-    default:
-        return false;
+    case Home: return setValue(today);
+    default: return false;
     }
 }
 
@@ -74,8 +72,8 @@ quint32 CalendarModel::cellBackColor(int cell) const
 
 QString CalendarModel::title() const
 {
-    return QLocale(QLocale::French).standaloneMonthName(m_displayedMonth, QLocale::LongFormat)
-           + QLatin1Char(' ') + QString::number(m_displayedYear);
+    return QLocale(QLocale::French).standaloneMonthName(m_displayedMonth, QLocale::LongFormat) + QLatin1Char(' ')
+        + QString::number(m_displayedYear);
 }
 
 QString CalendarModel::weekdayHeader(int column)
@@ -98,9 +96,8 @@ void CalendarModel::layOut()
     m_firstDayCell = weekday == 1 ? 7 : weekday - 1;
     const int days = CalendarArithmetic::daysInMonth(m_displayedYear, m_displayedMonth);
     m_lastDayCell = m_firstDayCell + days - 1;
-    const int previousDays = m_displayedMonth == 1
-                                 ? 31
-                                 : CalendarArithmetic::daysInMonth(m_displayedYear, m_displayedMonth - 1);
+    const int previousDays =
+        m_displayedMonth == 1 ? 31 : CalendarArithmetic::daysInMonth(m_displayedYear, m_displayedMonth - 1);
 
     for (int cell = 0; cell < m_firstDayCell; ++cell)
         m_numbers[cell] = previousDays - (m_firstDayCell - 1 - cell);

@@ -11,10 +11,7 @@ constexpr int Margin = 3;
 const QChar Ellipsis(0x2026);
 
 // Picture sizes may be fractional: coordinates snap to the nearest pixel, ties to even.
-int pixel(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}
+int pixel(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 QRect fromEdges(int left, int top, int right, int bottom)
 {
@@ -87,12 +84,10 @@ Placement place(QSize control, std::optional<QSizeF> picture, int disposition,
     return placement;
 }
 
-QRect focusRect(QSize control, const std::optional<QSizeF> &picture, QPoint picturePos,
-                bool hasBorder)
+QRect focusRect(QSize control, const std::optional<QSizeF> &picture, QPoint picturePos, bool hasBorder)
 {
     if (picture && !hasBorder) {
-        return QRect(picturePos.x() - 2, picturePos.y() - 2, pixel(picture->width() + 4),
-                     pixel(picture->height() + 4));
+        return QRect(picturePos.x() - 2, picturePos.y() - 2, pixel(picture->width() + 4), pixel(picture->height() + 4));
     }
     return QRect(QPoint(0, 0), control).adjusted(2, 2, -2, -2);
 }

@@ -37,8 +37,8 @@ QString plainCaption(const QString &caption);
 
 struct Placement
 {
-    QPoint picture;   // top-left corner of the picture
-    QRect caption;    // where the caption is drawn
+    QPoint picture; // top-left corner of the picture
+    QRect caption; // where the caption is drawn
 };
 
 // `measure` gives the size the caption takes when laid out in the given rectangle
@@ -49,8 +49,7 @@ Placement place(QSize control, std::optional<QSizeF> picture, int disposition,
 
 // The dotted focus rectangle: around the picture when there is one and no frame,
 // otherwise the control less a 2-pixel margin.
-QRect focusRect(QSize control, const std::optional<QSizeF> &picture, QPoint picturePos,
-                bool hasBorder);
+QRect focusRect(QSize control, const std::optional<QSizeF> &picture, QPoint picturePos, bool hasBorder);
 
 // Cuts a one-line caption that does not fit at a word boundary and ends it with
 // an ellipsis; a first word too long on its own is cut where it overflows.

@@ -8,12 +8,9 @@ namespace {
 QString columnName(BaseConversion::Column column)
 {
     switch (column) {
-    case BaseConversion::Column::Hexadecimal:
-        return QStringLiteral("Hexadécimal");
-    case BaseConversion::Column::Octal:
-        return QStringLiteral("Octal");
-    case BaseConversion::Column::Decimal:
-        break;
+    case BaseConversion::Column::Hexadecimal: return QStringLiteral("Hexadécimal");
+    case BaseConversion::Column::Octal: return QStringLiteral("Octal");
+    case BaseConversion::Column::Decimal: break;
     }
     return QStringLiteral("Décimal");
 }
@@ -27,8 +24,7 @@ QStringView insertedPart(const QString &before, const QString &after)
     while (prefix < shorter && after.at(prefix) == before.at(prefix))
         ++prefix;
     qsizetype suffix = 0;
-    while (suffix < shorter - prefix
-           && after.at(after.size() - 1 - suffix) == before.at(before.size() - 1 - suffix))
+    while (suffix < shorter - prefix && after.at(after.size() - 1 - suffix) == before.at(before.size() - 1 - suffix))
         ++suffix;
     return QStringView(after).mid(prefix, after.size() - prefix - suffix);
 }
@@ -36,9 +32,9 @@ QStringView insertedPart(const QString &before, const QString &after)
 } // namespace
 
 ConverterField::ConverterField(BaseConversion::Column column, int row, QWidget *parent)
-    : QLineEdit(parent)
-    , m_column(column)
-    , m_row(row)
+    : QLineEdit(parent),
+      m_column(column),
+      m_row(row)
 {
     setAccessibleName(QStringLiteral("%1, ligne %2").arg(columnName(column)).arg(row));
     // textEdited (user edits only) comes before textChanged, so m_before still
@@ -81,8 +77,7 @@ void ConverterField::keyPressEvent(QKeyEvent *event)
         emit keyTyped();
         QLineEdit::keyPressEvent(event);
         return;
-    default:
-        break;
+    default: break;
     }
     // Shortcuts (Ctrl+V and the like) are not characters: what they insert is
     // judged as an edit.

@@ -33,8 +33,7 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
 class GdiKeyAccessible : public QAccessibleWidget
 {
 public:
-    explicit GdiKeyAccessible(QWidget *widget)
-        : QAccessibleWidget(widget, QAccessible::Button)
+    explicit GdiKeyAccessible(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Button)
     {
         addControllingSignal(QStringLiteral("clicked()"));
     }
@@ -58,18 +57,14 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
 
 } // namespace
 
-GdiKey::GdiKey(QWidget *parent)
-    : QWidget(parent)
+GdiKey::GdiKey(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setSurfaceSize(27, 27);
 }
 
-void GdiKey::installAccessibility()
-{
-    QAccessible::installFactory(accessibleFactory);
-}
+void GdiKey::installAccessibility() { QAccessible::installFactory(accessibleFactory); }
 
 void GdiKey::setSurfaceSize(int width, int height)
 {

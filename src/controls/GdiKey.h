@@ -57,10 +57,10 @@ private:
     struct Stroke
     {
         enum class Shape { Line, Circle, RoundRect } shape;
-        QRect box;        // line: from (top left) and to (bottom right); circle: centre and radius; rect
-        QSize ellipse;    // rounded rectangle corners
+        QRect box; // line: from (top left) and to (bottom right); circle: centre and radius; rect
+        QSize ellipse; // rounded rectangle corners
         QColor pen;
-        QColor fill;      // invalid: not filled
+        QColor fill; // invalid: not filled
         bool operator==(const Stroke &other) const
         {
             return shape == other.shape && box == other.box && ellipse == other.ellipse;
@@ -71,8 +71,8 @@ private:
     const QImage &fineFace(qreal ratio);
 
     QImage m_surface;
-    QVector<Stroke> m_strokes;  // since the surface was last cleared
-    QImage m_fineFace;          // the strokes at the screen's ratio, when above 1
+    QVector<Stroke> m_strokes; // since the surface was last cleared
+    QImage m_fineFace; // the strokes at the screen's ratio, when above 1
     QPoint m_penPosition;
     quint32 m_backColor = 0x8000000F;
     quint32 m_foreColor = 0x80000012;

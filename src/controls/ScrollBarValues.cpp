@@ -12,20 +12,11 @@ void ScrollBarValues::setValue(int value)
 void ScrollBarValues::handle(int code, int trackPosition)
 {
     switch (code) {
-    case LineUp:
-        setValue(std::max(m_value - m_smallChange, m_min));
-        break;
-    case LineDown:
-        setValue(std::min(m_value + m_smallChange, m_max));
-        break;
-    case PageUp:
-        setValue(std::max(m_value - m_largeChange, m_min));
-        break;
-    case PageDown:
-        setValue(std::min(m_value + m_largeChange, m_max));
-        break;
-    case ThumbPosition:
-        break;
+    case LineUp: setValue(std::max(m_value - m_smallChange, m_min)); break;
+    case LineDown: setValue(std::min(m_value + m_smallChange, m_max)); break;
+    case PageUp: setValue(std::max(m_value - m_largeChange, m_min)); break;
+    case PageDown: setValue(std::min(m_value + m_largeChange, m_max)); break;
+    case ThumbPosition: break;
     case ThumbTrack:
         // A drag cannot carry the thumb outside the track, whatever the caller passes.
         setValue(clamped(trackPosition));
@@ -33,14 +24,9 @@ void ScrollBarValues::handle(int code, int trackPosition)
             m_onScroll();
         break;
     case Top:
-    case Bottom:
-        setValue(m_min);
-        break;
-    case EndScroll:
-        notifyIfChanged();
-        break;
-    default:
-        break;
+    case Bottom: setValue(m_min); break;
+    case EndScroll: notifyIfChanged(); break;
+    default: break;
     }
 }
 
@@ -53,7 +39,4 @@ void ScrollBarValues::notifyIfChanged()
         m_onChange();
 }
 
-int ScrollBarValues::clamped(int value) const
-{
-    return std::clamp(value, m_min, std::max(m_min, m_max));
-}
+int ScrollBarValues::clamped(int value) const { return std::clamp(value, m_min, std::max(m_min, m_max)); }

@@ -4,23 +4,16 @@
 
 #include <algorithm>
 
-ScrollRegionModel::ScrollRegionModel(ScrollChildren &children)
-    : m_children(children)
+ScrollRegionModel::ScrollRegionModel(ScrollChildren &children) : m_children(children)
 {
     m_bar.setChangeHandler([this] { moveChildren(); });
     setSmallScroll(10);
     setLargeScroll(100);
 }
 
-void ScrollRegionModel::setSmallScroll(int step)
-{
-    m_bar.setSmallChange(step);
-}
+void ScrollRegionModel::setSmallScroll(int step) { m_bar.setSmallChange(step); }
 
-void ScrollRegionModel::setLargeScroll(int step)
-{
-    m_bar.setLargeChange(step);
-}
+void ScrollRegionModel::setLargeScroll(int step) { m_bar.setLargeChange(step); }
 
 void ScrollRegionModel::scroll(int code, int trackPosition)
 {

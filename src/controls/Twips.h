@@ -8,9 +8,6 @@ namespace Twips {
 
 constexpr int PerPixel = 15;
 
-constexpr int toPixels(int twips)
-{
-    return (twips + PerPixel / 2) / PerPixel;
-}
+constexpr int toPixels(int twips) { return (twips + PerPixel / 2) / PerPixel; }
 
 } // namespace Twips

@@ -66,8 +66,7 @@ void ZmtCommonCommand::setPicture(const QPixmap &picture)
 
 void ZmtCommonCommand::setDisposition(int disposition)
 {
-    if (disposition < CaptionLayout::Above || disposition > CaptionLayout::RightOf
-        || disposition == m_disposition)
+    if (disposition < CaptionLayout::Above || disposition > CaptionLayout::RightOf || disposition == m_disposition)
         return;
     m_disposition = disposition;
     update();
@@ -75,8 +74,7 @@ void ZmtCommonCommand::setDisposition(int disposition)
 
 void ZmtCommonCommand::setAlignment(int alignment)
 {
-    if (alignment < CaptionLayout::Left || alignment > CaptionLayout::Centre
-        || alignment == m_alignment)
+    if (alignment < CaptionLayout::Left || alignment > CaptionLayout::Centre || alignment == m_alignment)
         return;
     m_alignment = alignment;
     m_textFlags = CaptionLayout::textFlags(m_multiLine, m_alignment);
@@ -155,10 +153,9 @@ void ZmtCommonCommand::paintEvent(QPaintEvent *)
     const std::optional<QSizeF> picSize = pictureSize(m_picture);
     const int flags = qtTextFlags();
     const QFontMetrics metrics = fontMetrics();
-    const CaptionLayout::Placement placement = CaptionLayout::place(
-        size(), picSize, m_disposition, [&](const QRect &area) {
-            return metrics.boundingRect(area, flags, m_caption).size();
-        });
+    const CaptionLayout::Placement placement =
+        CaptionLayout::place(size(), picSize, m_disposition,
+                             [&](const QRect &area) { return metrics.boundingRect(area, flags, m_caption).size(); });
 
     if (picSize)
         paintPicture(painter, placement.picture);

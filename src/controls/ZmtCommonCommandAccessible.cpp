@@ -27,10 +27,7 @@ void ZmtCommonCommandAccessible::install()
     std::call_once(installed, [] { QAccessible::installFactory(captionButtonFactory); });
 }
 
-ZmtCommonCommand *ZmtCommonCommandAccessible::button() const
-{
-    return static_cast<ZmtCommonCommand *>(widget());
-}
+ZmtCommonCommand *ZmtCommonCommandAccessible::button() const { return static_cast<ZmtCommonCommand *>(widget()); }
 
 QString ZmtCommonCommandAccessible::text(QAccessible::Text t) const
 {
@@ -51,10 +48,7 @@ QAccessible::State ZmtCommonCommandAccessible::state() const
     return s;
 }
 
-QStringList ZmtCommonCommandAccessible::actionNames() const
-{
-    return QStringList{pressAction()};
-}
+QStringList ZmtCommonCommandAccessible::actionNames() const { return QStringList{pressAction()}; }
 
 void ZmtCommonCommandAccessible::doAction(const QString &actionName)
 {

@@ -26,9 +26,7 @@ constexpr Column Columns[3] = {Column::Hexadecimal, Column::Octal, Column::Decim
 
 } // namespace
 
-ZmtDGrid::ZmtDGrid(QWidget *parent)
-    : QWidget(parent)
-    , m_region(new ZmtScrollRgn(this))
+ZmtDGrid::ZmtDGrid(QWidget *parent) : QWidget(parent), m_region(new ZmtScrollRgn(this))
 {
     installConverterAccessibility();
     setAccessibleName(QStringLiteral("Convertisseur hexadécimal, octal, décimal"));
@@ -47,10 +45,7 @@ ConverterField *ZmtDGrid::field(int row, Column column) const
     return m_rows[row - 1][int(column)];
 }
 
-ConverterField *ZmtDGrid::currentField() const
-{
-    return m_current;
-}
+ConverterField *ZmtDGrid::currentField() const { return m_current; }
 
 QString ZmtDGrid::headerCaption(int index)
 {
@@ -64,12 +59,9 @@ QRect ZmtDGrid::headerCell(int index) const
     const int left = m_region->x() + m_region->contentArea()->x();
     const int height = RegionTop;
     switch (index) {
-    case 0:
-        return QRect(left, 0, FieldWidth, height);
-    case 1:
-        return QRect(left + FieldWidth, 0, FieldWidth - 1, height);
-    default:
-        return QRect(left + 2 * FieldWidth - 1, 0, FieldWidth - 1, height);
+    case 0: return QRect(left, 0, FieldWidth, height);
+    case 1: return QRect(left + FieldWidth, 0, FieldWidth - 1, height);
+    default: return QRect(left + 2 * FieldWidth - 1, 0, FieldWidth - 1, height);
     }
 }
 
@@ -84,8 +76,7 @@ void ZmtDGrid::paintEvent(QPaintEvent *)
         option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
         const QRect textRect = option.rect.adjusted(2, 0, -2, 0);
-        const QString caption =
-            option.fontMetrics.elidedText(headerCaption(i), Qt::ElideRight, textRect.width());
+        const QString caption = option.fontMetrics.elidedText(headerCaption(i), Qt::ElideRight, textRect.width());
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, caption);
     }

@@ -2,10 +2,7 @@
 
 #include "controls/ZmtDGridHeaderAccessible.h"
 
-ZmtDGridAccessible::ZmtDGridAccessible(ZmtDGrid *grid)
-    : QAccessibleWidget(grid, QAccessible::Grouping)
-{
-}
+ZmtDGridAccessible::ZmtDGridAccessible(ZmtDGrid *grid) : QAccessibleWidget(grid, QAccessible::Grouping) { }
 
 ZmtDGridAccessible::~ZmtDGridAccessible()
 {
@@ -26,10 +23,7 @@ QAccessibleInterface *ZmtDGridAccessible::header(int index) const
     return QAccessible::accessibleInterface(m_headers[index]);
 }
 
-int ZmtDGridAccessible::childCount() const
-{
-    return ZmtDGrid::HeaderCells + QAccessibleWidget::childCount();
-}
+int ZmtDGridAccessible::childCount() const { return ZmtDGrid::HeaderCells + QAccessibleWidget::childCount(); }
 
 QAccessibleInterface *ZmtDGridAccessible::child(int index) const
 {

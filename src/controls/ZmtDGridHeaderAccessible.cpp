@@ -5,20 +5,11 @@
 #include <QWidget>
 #include <QWindow>
 
-ZmtDGridHeaderAccessible::ZmtDGridHeaderAccessible(ZmtDGrid *grid, int index)
-    : m_grid(grid), m_index(index)
-{
-}
+ZmtDGridHeaderAccessible::ZmtDGridHeaderAccessible(ZmtDGrid *grid, int index) : m_grid(grid), m_index(index) { }
 
-bool ZmtDGridHeaderAccessible::isValid() const
-{
-    return !m_grid.isNull();
-}
+bool ZmtDGridHeaderAccessible::isValid() const { return !m_grid.isNull(); }
 
-QWindow *ZmtDGridHeaderAccessible::window() const
-{
-    return m_grid ? m_grid->window()->windowHandle() : nullptr;
-}
+QWindow *ZmtDGridHeaderAccessible::window() const { return m_grid ? m_grid->window()->windowHandle() : nullptr; }
 
 QAccessibleInterface *ZmtDGridHeaderAccessible::parent() const
 {

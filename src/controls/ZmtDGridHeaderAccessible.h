@@ -22,7 +22,7 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override {}
+    void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ColumnHeader; }
     QAccessible::State state() const override;

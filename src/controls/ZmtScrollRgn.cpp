@@ -15,10 +15,7 @@
 class ZmtScrollRgn::Children : public ScrollChildren
 {
 public:
-    explicit Children(QWidget *client)
-        : m_client(client)
-    {
-    }
+    explicit Children(QWidget *client) : m_client(client) { }
     void refresh()
     {
         m_widgets.clear();
@@ -50,11 +47,11 @@ private:
 };
 
 ZmtScrollRgn::ZmtScrollRgn(QWidget *parent)
-    : QFrame(parent)
-    , m_client(new QWidget(this))
-    , m_bar(new QScrollBar(Qt::Vertical, this))
-    , m_children(std::make_unique<Children>(m_client))
-    , m_model(std::make_unique<ScrollRegionModel>(*m_children))
+    : QFrame(parent),
+      m_client(new QWidget(this)),
+      m_bar(new QScrollBar(Qt::Vertical, this)),
+      m_children(std::make_unique<Children>(m_client)),
+      m_model(std::make_unique<ScrollRegionModel>(*m_children))
 {
     installConverterAccessibility();
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -69,10 +66,7 @@ ZmtScrollRgn::ZmtScrollRgn(QWidget *parent)
 
 ZmtScrollRgn::~ZmtScrollRgn() = default;
 
-int ZmtScrollRgn::scrollValue() const
-{
-    return m_model->bar().value();
-}
+int ZmtScrollRgn::scrollValue() const { return m_model->bar().value(); }
 
 void ZmtScrollRgn::setSmallScroll(int step)
 {
@@ -86,15 +80,9 @@ void ZmtScrollRgn::setLargeScroll(int step)
     syncBar();
 }
 
-int ZmtScrollRgn::smallScroll() const
-{
-    return m_model->smallScroll();
-}
+int ZmtScrollRgn::smallScroll() const { return m_model->smallScroll(); }
 
-int ZmtScrollRgn::largeScroll() const
-{
-    return m_model->largeScroll();
-}
+int ZmtScrollRgn::largeScroll() const { return m_model->largeScroll(); }
 
 int ZmtScrollRgn::indexOfChild(QWidget *child) const
 {
@@ -134,21 +122,11 @@ void ZmtScrollRgn::onBarAction(int action)
     int code = -1;
     int track = 0;
     switch (action) {
-    case QAbstractSlider::SliderSingleStepSub:
-        code = ScrollBarValues::LineUp;
-        break;
-    case QAbstractSlider::SliderSingleStepAdd:
-        code = ScrollBarValues::LineDown;
-        break;
-    case QAbstractSlider::SliderPageStepSub:
-        code = ScrollBarValues::PageUp;
-        break;
-    case QAbstractSlider::SliderPageStepAdd:
-        code = ScrollBarValues::PageDown;
-        break;
-    case QAbstractSlider::SliderToMinimum:
-        code = ScrollBarValues::Top;
-        break;
+    case QAbstractSlider::SliderSingleStepSub: code = ScrollBarValues::LineUp; break;
+    case QAbstractSlider::SliderSingleStepAdd: code = ScrollBarValues::LineDown; break;
+    case QAbstractSlider::SliderPageStepSub: code = ScrollBarValues::PageUp; break;
+    case QAbstractSlider::SliderPageStepAdd: code = ScrollBarValues::PageDown; break;
+    case QAbstractSlider::SliderToMinimum: code = ScrollBarValues::Top; break;
     case QAbstractSlider::SliderToMaximum:
         // The bottom code returns to the top (resetting relies on it); a user who
         // asks for the bottom gets the end of the range instead.
@@ -159,8 +137,7 @@ void ZmtScrollRgn::onBarAction(int action)
         code = ScrollBarValues::ThumbTrack;
         track = m_bar->sliderPosition();
         break;
-    default:
-        return;
+    default: return;
     }
     m_children->refresh();
     m_model->scroll(code, track);

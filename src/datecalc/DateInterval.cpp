@@ -26,11 +26,11 @@ qint64 countUnits(QDate &cur, const QDate &end, DateUnit unit)
 QString DateInterval::text() const
 {
     const QString lineBreak = QStringLiteral("\r\n");
-    return QString::number(years) + QStringLiteral(" année(s) ") + QString::number(months)
-           + QStringLiteral(" mois et ") + QString::number(days) + QStringLiteral(" jour(s)") + lineBreak
-           + QStringLiteral("soit ") + QString::number(totalMonths) + QStringLiteral(" mois et ")
-           + QString::number(days) + QStringLiteral(" jour(s)") + lineBreak + QStringLiteral("soit ")
-           + QString::number(totalDays) + QStringLiteral(" jour(s)");
+    return QString::number(years) + QStringLiteral(" année(s) ") + QString::number(months) + QStringLiteral(" mois et ")
+        + QString::number(days) + QStringLiteral(" jour(s)") + lineBreak + QStringLiteral("soit ")
+        + QString::number(totalMonths) + QStringLiteral(" mois et ") + QString::number(days)
+        + QStringLiteral(" jour(s)") + lineBreak + QStringLiteral("soit ") + QString::number(totalDays)
+        + QStringLiteral(" jour(s)");
 }
 
 DateInterval computeInterval(const QDate &a, const QDate &b)

@@ -15,7 +15,7 @@ struct DateInterval
     qint64 months = 0;
     qint64 days = 0;
     qint64 totalMonths = 0; // years * 12 + months
-    qint64 totalDays = 0;   // later date minus earlier date
+    qint64 totalDays = 0; // later date minus earlier date
 
     // Three lines joined by CR LF:
     // "1 année(s) 2 mois et 5 jour(s)", "soit 14 mois et 5 jour(s)", "soit 431 jour(s)".

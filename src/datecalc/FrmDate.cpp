@@ -76,54 +76,48 @@ public:
 } // namespace
 
 FrmDate::FrmDate(QWidget *parent)
-    : QWidget(parent), m_ownPrompt(std::make_unique<QtUserPrompt>(this)), m_prompt(m_ownPrompt.get())
+    : QWidget(parent),
+      m_ownPrompt(std::make_unique<QtUserPrompt>(this)),
+      m_prompt(m_ownPrompt.get())
 {
     build();
 }
 
-FrmDate::FrmDate(UserPrompt &prompt, QWidget *parent)
-    : QWidget(parent), m_prompt(&prompt)
-{
-    build();
-}
+FrmDate::FrmDate(UserPrompt &prompt, QWidget *parent) : QWidget(parent), m_prompt(&prompt) { build(); }
 
 FrmDate::~FrmDate() = default;
 
 QString FrmDate::rangeMessage()
 {
     return QStringLiteral("Dépassement des limites de date autorisée") + LineBreak
-           + QStringLiteral("(01/01/100 à 31/12/9999).");
+        + QStringLiteral("(01/01/100 à 31/12/9999).");
 }
 
 QString FrmDate::helpText()
 {
-    return QStringList{QStringLiteral(" Home: date d'aujourd'hui."),
-                       QStringLiteral("  Left: jour précédent."),
-                       QStringLiteral("  Right: jour suivant."),
-                       QStringLiteral("  Up: semaine précédente."),
-                       QStringLiteral("  Dwn: semaine suivante."),
-                       QStringLiteral("  PgUp: mois précédent."),
-                       QStringLiteral("  PgDwn: mois suivant."),
-                       QStringLiteral("  Ctrl+PgUp: année précédente."),
-                       QStringLiteral("  Ctrl+PgDwn: année suivante."),
-                       QStringLiteral("  Shift+PgUp: 10 années avant."),
-                       QStringLiteral("  Shift+PgDwn: 10 années après.")}
+    return QStringList{
+        QStringLiteral(" Home: date d'aujourd'hui."),     QStringLiteral("  Left: jour précédent."),
+        QStringLiteral("  Right: jour suivant."),         QStringLiteral("  Up: semaine précédente."),
+        QStringLiteral("  Dwn: semaine suivante."),       QStringLiteral("  PgUp: mois précédent."),
+        QStringLiteral("  PgDwn: mois suivant."),         QStringLiteral("  Ctrl+PgUp: année précédente."),
+        QStringLiteral("  Ctrl+PgDwn: année suivante."),  QStringLiteral("  Shift+PgUp: 10 années avant."),
+        QStringLiteral("  Shift+PgDwn: 10 années après.")}
         .join(LineBreak);
 }
 
 QString FrmDate::dateInstruction()
 {
     return QStringLiteral("Choisissez la date devant servir au calcul dans ")
-           + QStringLiteral("le calendrier de gauche. Indiquez en années, mois et jours, ")
-           + QStringLiteral("l'intervalle de temps à ajouter ou soustraire à cette date.") + LineBreak
-           + QStringLiteral("Le résultat est affiché dans le calendrier de droite.");
+        + QStringLiteral("le calendrier de gauche. Indiquez en années, mois et jours, ")
+        + QStringLiteral("l'intervalle de temps à ajouter ou soustraire à cette date.") + LineBreak
+        + QStringLiteral("Le résultat est affiché dans le calendrier de droite.");
 }
 
 QString FrmDate::intervalInstruction()
 {
     return QStringLiteral("Choisissez une date dans chaque calendrier.") + LineBreak
-           + QStringLiteral("L'intervalle de temps en années, mois et jours séparant ")
-           + QStringLiteral("ces deux dates s'affichent sous les calendriers.");
+        + QStringLiteral("L'intervalle de temps en années, mois et jours séparant ")
+        + QStringLiteral("ces deux dates s'affichent sous les calendriers.");
 }
 
 void FrmDate::build()
@@ -206,8 +200,8 @@ void FrmDate::build()
         m_txtIntervalle[i]->hide();
         m_lastValid[i] = QStringLiteral("0");
         connect(m_txtIntervalle[i], &QLineEdit::textChanged, this, [this, i] { fieldChanged(i); });
-        m_lblIntervalle[i] = label(this, QStringLiteral("lblIntervalle%1").arg(i),
-                                   twips(5880, 4200 + 360 * i, 735, 285), units[i]);
+        m_lblIntervalle[i] =
+            label(this, QStringLiteral("lblIntervalle%1").arg(i), twips(5880, 4200 + 360 * i, 735, 285), units[i]);
         m_lblIntervalle[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_lblIntervalle[i]->hide();
     }

@@ -16,9 +16,9 @@ double readLeadingNumber(QStringView text);
 
 struct Update
 {
-    QString text;      // what the field shows afterwards
+    QString text; // what the field shows afterwards
     QString lastValid; // the field's new last valid text
-    bool accepted;     // false when the typed text was refused and replaced
+    bool accepted; // false when the typed text was refused and replaced
 };
 
 // A change of the field's text: an empty text becomes "0"; a number as the

@@ -19,8 +19,8 @@ std::optional<qint64> wholeUnits(const QString &text, int sign)
 
 } // namespace
 
-std::optional<QDate> computeTargetDate(const QDate &start, bool add, const QString &years,
-                                       const QString &months, const QString &days)
+std::optional<QDate> computeTargetDate(const QDate &start, bool add, const QString &years, const QString &months,
+                                       const QString &days)
 {
     const int sign = add ? 1 : -1;
     const struct
@@ -29,8 +29,7 @@ std::optional<QDate> computeTargetDate(const QDate &start, bool add, const QStri
         const QString &text;
     } steps[] = {{DateUnit::Year, years}, {DateUnit::Month, months}, {DateUnit::Day, days}};
 
-    std::optional<QDate> date = CalendarArithmetic::inRange(start) ? std::optional<QDate>(start)
-                                                                   : std::nullopt;
+    std::optional<QDate> date = CalendarArithmetic::inRange(start) ? std::optional<QDate>(start) : std::nullopt;
     for (const auto &step : steps) {
         if (!date)
             break;

@@ -13,5 +13,5 @@
 // a shorter month happens at the step where it occurs: 31 January 2011 + 1
 // month + 1 day gives 28 February, then 1 March 2011.
 // Returns nothing when any step leaves 1 January 100 .. 31 December 9999.
-std::optional<QDate> computeTargetDate(const QDate &start, bool add, const QString &years,
-                                       const QString &months, const QString &days);
+std::optional<QDate> computeTargetDate(const QDate &start, bool add, const QString &years, const QString &months,
+                                       const QString &days);

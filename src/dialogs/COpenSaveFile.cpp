@@ -4,10 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-COpenSaveFile::COpenSaveFile()
-    : m_owner(QApplication::activeWindow())
-{
-}
+COpenSaveFile::COpenSaveFile() : m_owner(QApplication::activeWindow()) { }
 
 QStringList COpenSaveFile::nameFilters(const QString &filter)
 {

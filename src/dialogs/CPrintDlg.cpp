@@ -112,8 +112,8 @@ void CPrintDlg::giveToPrinter()
     if (m_changed & PaperSize)
         p.setPageSize(QPageSize(QPageSize::PageSizeId(m_settings.paperSize)));
     if ((m_changed & (PaperWidth | PaperLength)) && m_settings.paperWidth > 0 && m_settings.paperLength > 0)
-        p.setPageSize(QPageSize(QSizeF(m_settings.paperWidth / 10.0, m_settings.paperLength / 10.0),
-                                QPageSize::Millimeter));
+        p.setPageSize(
+            QPageSize(QSizeF(m_settings.paperWidth / 10.0, m_settings.paperLength / 10.0), QPageSize::Millimeter));
     if (m_changed & Copies)
         p.setCopyCount(m_settings.copies);
     if (m_copiesByApp)
@@ -185,15 +185,9 @@ bool CPrintDlg::show(bool setupOnly)
     return true;
 }
 
-bool CPrintDlg::showSetup()
-{
-    return show(true);
-}
+bool CPrintDlg::showSetup() { return show(true); }
 
-bool CPrintDlg::showPrint()
-{
-    return show(false);
-}
+bool CPrintDlg::showPrint() { return show(false); }
 
 int CPrintDlg::errCodeDlg(QString &message) const
 {

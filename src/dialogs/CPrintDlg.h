@@ -91,8 +91,17 @@ public:
 
 private:
     enum Field : unsigned {
-        DeviceName = 1, Orientation = 2, PaperSize = 4, PaperLength = 8, PaperWidth = 16, Scale = 32,
-        Copies = 64, DefaultSource = 128, PrintQuality = 256, ColorMode = 512, Collate = 1024
+        DeviceName = 1,
+        Orientation = 2,
+        PaperSize = 4,
+        PaperLength = 8,
+        PaperWidth = 16,
+        Scale = 32,
+        Copies = 64,
+        DefaultSource = 128,
+        PrintQuality = 256,
+        ColorMode = 512,
+        Collate = 1024
     };
     struct Settings
     {

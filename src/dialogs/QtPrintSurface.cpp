@@ -3,8 +3,7 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 
-QtPrintSurface::QtPrintSurface(QPrinter &printer)
-    : m_printer(printer), m_resolution(printer.resolution())
+QtPrintSurface::QtPrintSurface(QPrinter &printer) : m_printer(printer), m_resolution(printer.resolution())
 {
     // The listing's margins are measured from the paper's edges.
     m_printer.setFullPage(true);
@@ -41,10 +40,7 @@ int QtPrintSurface::textWidth(const QString &text) const
     return toTwips(QFontMetricsF(m_font, &m_printer).horizontalAdvance(text));
 }
 
-int QtPrintSurface::textHeight(const QString &) const
-{
-    return toTwips(QFontMetricsF(m_font, &m_printer).height());
-}
+int QtPrintSurface::textHeight(const QString &) const { return toTwips(QFontMetricsF(m_font, &m_printer).height()); }
 
 void QtPrintSurface::print(const QString &text)
 {

@@ -8,7 +8,8 @@
 #include <QPushButton>
 
 QtUserPrompt::QtUserPrompt(QWidget *owner, QString title)
-    : m_owner(owner), m_title(title.isEmpty() ? AppInfo::title() : std::move(title))
+    : m_owner(owner),
+      m_title(title.isEmpty() ? AppInfo::title() : std::move(title))
 {
 }
 
@@ -36,8 +37,8 @@ UserPrompt::Answer QtUserPrompt::question(const QString &text)
 
 UserPrompt::Answer QtUserPrompt::questionWithCancel(const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, m_title, text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_owner);
+    QMessageBox box(QMessageBox::Question, m_title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    m_owner);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));

@@ -29,20 +29,11 @@ ClassRow classRow(double r)
 }
 } // namespace
 
-double quotient(double weight, double height)
-{
-    return weight / std::pow(height, 2);
-}
+double quotient(double weight, double height) { return weight / std::pow(height, 2); }
 
-QString classText(double roundedIndex)
-{
-    return QString::fromUtf16(classRow(roundedIndex).text);
-}
+QString classText(double roundedIndex) { return QString::fromUtf16(classRow(roundedIndex).text); }
 
-int picture(double roundedIndex)
-{
-    return classRow(roundedIndex).picture;
-}
+int picture(double roundedIndex) { return classRow(roundedIndex).picture; }
 
 QString whoClassText(double oneDecimalIndex)
 {
@@ -79,8 +70,7 @@ std::optional<Result> evaluate(const QString &weightText, const QString &heightT
     const double oneDecimal = MedNumber::roundHalfEven(value, 1);
     result.oneDecimalText = MedNumber::format(oneDecimal, 1);
     result.whoClassText = whoClassText(oneDecimal);
-    result.warning =
-        Plausibility::join({Plausibility::weight(*weight), Plausibility::heightInMetres(*height)});
+    result.warning = Plausibility::join({Plausibility::weight(*weight), Plausibility::heightInMetres(*height)});
     return result;
 }
 

@@ -13,13 +13,13 @@ enum Picture { Thin = 300, Normal = 301, Overweight = 302, Obese = 303, Severely
 
 struct Result
 {
-    double index = 0;   // the rounded index
+    double index = 0; // the rounded index
     QString indexText;
     QString classText;
     int picture = Normal;
     QString oneDecimalText; // the index to one decimal
-    QString whoClassText;   // the WHO class of that index
-    QString warning;        // unlikely weight or height; empty: none
+    QString whoClassText; // the WHO class of that index
+    QString warning; // unlikely weight or height; empty: none
 };
 
 // w / h², unrounded.

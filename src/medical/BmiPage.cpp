@@ -9,8 +9,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-BmiPage::BmiPage(UserPrompt &prompt, QWidget *parent)
-    : MedPage(3, prompt, parent)
+BmiPage::BmiPage(UserPrompt &prompt, QWidget *parent) : MedPage(3, prompt, parent)
 {
     addTitle(QStringLiteral("lblIMC(0)"), QStringLiteral("Indice de masse corporelle"));
     m_weight = new MedNumberField(QStringLiteral("txtIMC(0)"), true, this);
@@ -32,8 +31,8 @@ BmiPage::BmiPage(UserPrompt &prompt, QWidget *parent)
     ResultPanel *panel = makeResultPanel(QStringLiteral("shaJoli(3)"));
     auto *results = new QGridLayout(panel);
     results->setContentsMargins(14, 10, 14, 10);
-    results->addWidget(makeLabel(QStringLiteral("lblIMC(4)"), QStringLiteral("Indice de masse corporelle:"), panel),
-                       0, 0);
+    results->addWidget(makeLabel(QStringLiteral("lblIMC(4)"), QStringLiteral("Indice de masse corporelle:"), panel), 0,
+                       0);
     m_index = makeValue(QStringLiteral("lblIMC(3)"), panel);
     m_index->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_class = makeValue(QStringLiteral("lblIMC(5)"), panel);

@@ -60,8 +60,8 @@ std::optional<double> surface(const QString &heightText, const QString &weightTe
 
 double rate(double age, double creatinine, CreatinineUnit unit, Sex sex)
 {
-    const double divisor = unit == CreatinineUnit::MilligramPerLitre ? MilligramPerLitreDivisor
-                                                                      : MicromolePerLitreDivisor;
+    const double divisor =
+        unit == CreatinineUnit::MilligramPerLitre ? MilligramPerLitreDivisor : MicromolePerLitreDivisor;
     const bool woman = sex == Sex::Female;
     const double ratio = creatinine / divisor / (woman ? WomanKappa : ManKappa);
     const double alpha = woman ? WomanAlpha : ManAlpha;
@@ -81,18 +81,12 @@ QString stage(double shownRate)
     return QStringLiteral("Stade G5 : insuffisance rénale terminale");
 }
 
-double bodySurfaceArea(double heightCm, double weightKg)
-{
-    return std::sqrt(heightCm * weightKg / MostellerDivisor);
-}
+double bodySurfaceArea(double heightCm, double weightKg) { return std::sqrt(heightCm * weightKg / MostellerDivisor); }
 
-double nonIndexedRate(double rate, double bodySurfaceArea)
-{
-    return rate * bodySurfaceArea / ReferenceSurface;
-}
+double nonIndexedRate(double rate, double bodySurfaceArea) { return rate * bodySurfaceArea / ReferenceSurface; }
 
-FormOutcome evaluate(const QString &ageText, std::optional<Sex> sex, const QString &creatinineText,
-                     CreatinineUnit unit, const QString &heightText, const QString &weightText)
+FormOutcome evaluate(const QString &ageText, std::optional<Sex> sex, const QString &creatinineText, CreatinineUnit unit,
+                     const QString &heightText, const QString &weightText)
 {
     const std::optional<double> age = MedNumber::read(ageText);
     if (!age)

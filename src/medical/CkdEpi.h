@@ -29,7 +29,7 @@ double nonIndexedRate(double rate, double bodySurfaceArea);
 // Checks the typed fields in their order and computes. Results: rate, stage,
 // body surface area, non-indexed rate; the last two are empty unless both
 // height and weight are given.
-FormOutcome evaluate(const QString &ageText, std::optional<Sex> sex, const QString &creatinineText,
-                     CreatinineUnit unit, const QString &heightText, const QString &weightText);
+FormOutcome evaluate(const QString &ageText, std::optional<Sex> sex, const QString &creatinineText, CreatinineUnit unit,
+                     const QString &heightText, const QString &weightText);
 
 } // namespace CkdEpi

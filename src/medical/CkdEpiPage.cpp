@@ -10,15 +10,12 @@
 #include <QGridLayout>
 #include <QLabel>
 
-CkdEpiPage::CkdEpiPage(UserPrompt &prompt, QWidget *parent)
-    : MedPage(6, prompt, parent)
+CkdEpiPage::CkdEpiPage(UserPrompt &prompt, QWidget *parent) : MedPage(6, prompt, parent)
 {
-    addTitle(QStringLiteral("lblCKD(0)"),
-             QStringLiteral("Débit de filtration glomérulaire estimé (CKD-EPI 2009)"));
+    addTitle(QStringLiteral("lblCKD(0)"), QStringLiteral("Débit de filtration glomérulaire estimé (CKD-EPI 2009)"));
     addFields();
     addResults();
-    trackInputs({m_age, m_creatinine, m_height, m_weight}, {m_man, m_woman, m_milligrams, m_micromoles},
-                m_results);
+    trackInputs({m_age, m_creatinine, m_height, m_weight}, {m_man, m_woman, m_milligrams, m_micromoles}, m_results);
 }
 
 void CkdEpiPage::addFields()
@@ -38,8 +35,9 @@ void CkdEpiPage::addFields()
 
     QGridLayout *g = grid();
     const QList<QPair<int, QString>> captions = {
-        {1, QStringLiteral("Age en année(s)")}, {2, QStringLiteral("Sexe")}, {3, QStringLiteral("Créatininémie")},
-        {4, QStringLiteral("Taille en cm")},    {5, QStringLiteral("Poids en kg")},
+        {1, QStringLiteral("Age en année(s)")}, {2, QStringLiteral("Sexe")},
+        {3, QStringLiteral("Créatininémie")},   {4, QStringLiteral("Taille en cm")},
+        {5, QStringLiteral("Poids en kg")},
     };
     const QList<QWidget *> buddies = {m_age, m_man, m_creatinine, m_height, m_weight};
     for (int row = 0; row < 5; ++row) {
@@ -79,8 +77,8 @@ void CkdEpiPage::addResults()
     ResultPanel *panel = makeResultPanel(QStringLiteral("shaJoli(6)"));
     auto *results = new QGridLayout(panel);
     results->setContentsMargins(14, 10, 14, 10);
-    results->addWidget(makeLabel(QStringLiteral("lblCKD(7)"), QStringLiteral("DFG estimé en ml/min/1,73 m²"), panel),
-                       0, 0);
+    results->addWidget(makeLabel(QStringLiteral("lblCKD(7)"), QStringLiteral("DFG estimé en ml/min/1,73 m²"), panel), 0,
+                       0);
     QLabel *note = makeLabel(QStringLiteral("lblCKD(10)"),
                              QStringLiteral("Maladie rénale chronique si DFG < 60 depuis plus de 3 mois,\n"
                                             "ou marqueur d'atteinte rénale (albuminurie...)."),
@@ -91,11 +89,12 @@ void CkdEpiPage::addResults()
     results->addWidget(
         makeLabel(QStringLiteral("lblCKD(11)"), QStringLiteral("Surface corporelle (Mosteller) en m²"), panel), 3, 0);
     results->addWidget(
-        makeLabel(QStringLiteral("lblCKD(13)"), QStringLiteral("DFG non indexé (adaptation des posologies)"), panel),
-        4, 0);
+        makeLabel(QStringLiteral("lblCKD(13)"), QStringLiteral("DFG non indexé (adaptation des posologies)"), panel), 4,
+        0);
     results->addWidget(makeLabel(QStringLiteral("lblCKD(15)"), QStringLiteral("ml/min"), panel), 4, 2);
 
-    m_results = {makeValue(QStringLiteral("lblCKD(8)"), panel), makeLabel(QStringLiteral("lblCKD(9)"), QString(), panel),
+    m_results = {makeValue(QStringLiteral("lblCKD(8)"), panel),
+                 makeLabel(QStringLiteral("lblCKD(9)"), QString(), panel),
                  makeValue(QStringLiteral("lblCKD(12)"), panel), makeValue(QStringLiteral("lblCKD(14)"), panel)};
     results->addWidget(m_results[0], 0, 1);
     results->addWidget(m_results[1], 0, 2);
@@ -114,8 +113,8 @@ void CkdEpiPage::calculate()
         sex = CkdEpi::Sex::Male;
     else if (m_woman->isChecked())
         sex = CkdEpi::Sex::Female;
-    const CreatinineUnit unit = m_milligrams->isChecked() ? CreatinineUnit::MilligramPerLitre
-                                                          : CreatinineUnit::MicromolePerLitre;
+    const CreatinineUnit unit =
+        m_milligrams->isChecked() ? CreatinineUnit::MilligramPerLitre : CreatinineUnit::MicromolePerLitre;
     apply(CkdEpi::evaluate(m_age->text(), sex, m_creatinine->text(), unit, m_height->text(), m_weight->text()),
           {m_age, m_man, m_creatinine, m_height, m_weight}, m_results);
 }

@@ -10,8 +10,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-ClearancePage::ClearancePage(UserPrompt &prompt, QWidget *parent)
-    : MedPage(1, prompt, parent)
+ClearancePage::ClearancePage(UserPrompt &prompt, QWidget *parent) : MedPage(1, prompt, parent)
 {
     addTitle(QStringLiteral("lblCréat(10)"),
              QStringLiteral("Clairance de la créatinine selon la formule de Cockcroft"));
@@ -43,8 +42,8 @@ ClearancePage::ClearancePage(UserPrompt &prompt, QWidget *parent)
     g->setColumnStretch(4, 1);
 
     m_results = addClearanceResults(QStringLiteral("shaJoli(1)"),
-        QStringList{"lblCréat(3)", "lblCréat(4)", "lblCréat(5)",
-                    "lblCréat(6)", "lblCréat(7)", "lblCréat(8)", "lblCréat(9)"});
+                                    QStringList{"lblCréat(3)", "lblCréat(4)", "lblCréat(5)", "lblCréat(6)",
+                                                "lblCréat(7)", "lblCréat(8)", "lblCréat(9)"});
 
     trackInputs({m_age, m_weight, m_creatinine}, {m_milligrams, micromoles}, m_results);
 
@@ -58,8 +57,8 @@ ClearancePage::ClearancePage(UserPrompt &prompt, QWidget *parent)
 
 void ClearancePage::calculate()
 {
-    const CreatinineUnit unit = m_milligrams->isChecked() ? CreatinineUnit::MilligramPerLitre
-                                                          : CreatinineUnit::MicromolePerLitre;
+    const CreatinineUnit unit =
+        m_milligrams->isChecked() ? CreatinineUnit::MilligramPerLitre : CreatinineUnit::MicromolePerLitre;
     apply(Cockcroft::evaluate(m_age->text(), m_weight->text(), m_creatinine->text(), unit),
           {m_age, m_weight, m_creatinine}, m_results);
 }

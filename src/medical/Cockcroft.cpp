@@ -22,13 +22,10 @@ double manClearance(double age, double weight, double creatinine, CreatinineUnit
     return numerator / denominator;
 }
 
-double womanClearance(double manClearance)
-{
-    return manClearance * WomanFactor;
-}
+double womanClearance(double manClearance) { return manClearance * WomanFactor; }
 
-FormOutcome evaluate(const QString &ageText, const QString &weightText,
-                     const QString &creatinineText, CreatinineUnit unit)
+FormOutcome evaluate(const QString &ageText, const QString &weightText, const QString &creatinineText,
+                     CreatinineUnit unit)
 {
     const std::optional<double> age = MedNumber::read(ageText);
     if (!age)

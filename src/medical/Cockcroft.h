@@ -18,7 +18,7 @@ double womanClearance(double manClearance);
 
 // Checks the typed fields in their order and computes. Results: man's value,
 // woman's value, man's class, woman's class.
-FormOutcome evaluate(const QString &ageText, const QString &weightText,
-                     const QString &creatinineText, CreatinineUnit unit);
+FormOutcome evaluate(const QString &ageText, const QString &weightText, const QString &creatinineText,
+                     CreatinineUnit unit);
 
 } // namespace Cockcroft

@@ -9,8 +9,7 @@ std::optional<FormOutcome> refusal(const std::optional<double> &creatinine, int 
     if (*creatinine == 0)
         return FormOutcome::refusal(QStringLiteral("La valeur de la créatininémie ne doit pas être nulle."), field);
     if (negativeRefused && *creatinine < 0)
-        return FormOutcome::refusal(QStringLiteral("La valeur de la créatininémie ne doit pas être négative."),
-                                    field);
+        return FormOutcome::refusal(QStringLiteral("La valeur de la créatininémie ne doit pas être négative."), field);
     return std::nullopt;
 }
 

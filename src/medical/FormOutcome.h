@@ -9,11 +9,11 @@
 // depend on the refused value.
 struct FormOutcome
 {
-    QString message;          // empty when the results are valid
-    int focusField = -1;      // index of the field to focus; -1: focus stays
+    QString message; // empty when the results are valid
+    int focusField = -1; // index of the field to focus; -1: focus stays
     bool clearResults = false; // the refusal also blanks the shown results
-    QStringList results;      // the result texts, in the page's order
-    QString warning;          // the page's warning line about unlikely values; empty: none
+    QStringList results; // the result texts, in the page's order
+    QString warning; // the page's warning line about unlikely values; empty: none
 
     bool ok() const { return message.isEmpty(); }
 

@@ -25,10 +25,7 @@ struct Lipids
 };
 
 // The products are computed in double and stored back in single precision.
-float toGramPerLitre(float value, double factor)
-{
-    return static_cast<float>(static_cast<double>(value) * factor);
-}
+float toGramPerLitre(float value, double factor) { return static_cast<float>(static_cast<double>(value) * factor); }
 
 struct FieldRule
 {
@@ -70,18 +67,14 @@ float nonHdl(float total, float hdl, Unit unit)
     return result;
 }
 
-float shownGramPerLitre(float ldl)
-{
-    return static_cast<float>(MedNumber::roundHalfEven(static_cast<double>(ldl), 2));
-}
+float shownGramPerLitre(float ldl) { return static_cast<float>(MedNumber::roundHalfEven(static_cast<double>(ldl), 2)); }
 
 double shownMillimolePerLitre(float shownGramPerLitre)
 {
     return MedNumber::roundHalfEven(static_cast<double>(shownGramPerLitre) * ResultFactor, 2);
 }
 
-FormOutcome evaluate(const QString &totalText, const QString &triglyceridesText,
-                     const QString &hdlText, Unit unit)
+FormOutcome evaluate(const QString &totalText, const QString &triglyceridesText, const QString &hdlText, Unit unit)
 {
     const FieldRule rules[] = {
         {u"Renseignez le cholestérol total.", TotalField},
@@ -101,14 +94,13 @@ FormOutcome evaluate(const QString &totalText, const QString &triglyceridesText,
     }
 
     const QString unitText = unit == Unit::GramPerLitre ? QStringLiteral("g/l") : QStringLiteral("mmol/l");
-    QStringList warnings{
-        Plausibility::hdlAboveTotal(std::fabs(values[2]), std::fabs(values[0]), unitText)};
+    QStringList warnings{Plausibility::hdlAboveTotal(std::fabs(values[2]), std::fabs(values[0]), unitText)};
     // The non-HDL cholesterol does not need the triglycerides: it stays when the LDL is refused.
     const QStringList nonHdlTexts = shownTexts(nonHdl(values[0], values[2], unit));
     const std::optional<float> result = ldl(values[0], values[1], values[2], unit);
     if (!result) {
-        FormOutcome outcome = FormOutcome::refusal(
-            QStringLiteral("Triglycérides supérieurs à 5 g/l.\r\nCalcul du LDL impossible."), -1);
+        FormOutcome outcome =
+            FormOutcome::refusal(QStringLiteral("Triglycérides supérieurs à 5 g/l.\r\nCalcul du LDL impossible."), -1);
         outcome.clearResults = true;
         outcome.results = QStringList{QString(), QString()} + nonHdlTexts;
         outcome.warning = Plausibility::join(warnings);

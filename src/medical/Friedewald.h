@@ -28,7 +28,6 @@ double shownMillimolePerLitre(float shownGramPerLitre);
 // Checks the typed fields in their order and computes. Results: LDL in g/l and
 // mmol/l, then non-HDL cholesterol in g/l and mmol/l (shown the same way). Above
 // the triglyceride limit the refusal blanks the LDL but keeps the non-HDL.
-FormOutcome evaluate(const QString &totalText, const QString &triglyceridesText,
-                     const QString &hdlText, Unit unit);
+FormOutcome evaluate(const QString &totalText, const QString &triglyceridesText, const QString &hdlText, Unit unit);
 
 } // namespace Friedewald

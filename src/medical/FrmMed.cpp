@@ -11,13 +11,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-FrmMed::FrmMed(QWidget *parent)
-    : FrmMed(nullptr, parent)
-{
-}
+FrmMed::FrmMed(QWidget *parent) : FrmMed(nullptr, parent) { }
 
-FrmMed::FrmMed(UserPrompt *prompt, QWidget *parent)
-    : QWidget(parent), m_prompt(prompt)
+FrmMed::FrmMed(UserPrompt *prompt, QWidget *parent) : QWidget(parent), m_prompt(prompt)
 {
     if (!m_prompt) {
         m_ownPrompt = std::make_unique<QtUserPrompt>(this);
@@ -57,7 +53,4 @@ void FrmMed::pageChosen(int index)
     m_currentPage = page;
 }
 
-quint8 FrmMed::tobaccoScore() const
-{
-    return m_tobacco->score();
-}
+quint8 FrmMed::tobaccoScore() const { return m_tobacco->score(); }

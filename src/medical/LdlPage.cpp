@@ -11,8 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-LdlPage::LdlPage(UserPrompt &prompt, QWidget *parent)
-    : MedPage(4, prompt, parent)
+LdlPage::LdlPage(UserPrompt &prompt, QWidget *parent) : MedPage(4, prompt, parent)
 {
     addTitle(QStringLiteral("lblLDL(0)"), QStringLiteral("LDL-Cholestérol selon la formule de Friedwald"));
     const QStringList captions = {QStringLiteral("Cholestérol total"), QStringLiteral("Triglycérides"),
@@ -43,12 +42,11 @@ LdlPage::LdlPage(UserPrompt &prompt, QWidget *parent)
     ResultPanel *panel = makeResultPanel(QStringLiteral("shaJoli(4)"));
     auto *results = new QGridLayout(panel);
     results->setContentsMargins(14, 10, 14, 10);
-    results->addWidget(makeLabel(QStringLiteral("lblLDL(5)"), QStringLiteral("LDL-Cholestérol en g/l"), panel),
-                       0, 0);
+    results->addWidget(makeLabel(QStringLiteral("lblLDL(5)"), QStringLiteral("LDL-Cholestérol en g/l"), panel), 0, 0);
     results->addWidget(makeLabel(QStringLiteral("lblLDL(6)"), QStringLiteral("en mmol/l"), panel), 1, 0,
                        Qt::AlignRight);
-    results->addWidget(
-        makeLabel(QStringLiteral("lblLDL(9)"), QStringLiteral("Cholestérol non-HDL en g/l"), panel), 3, 0);
+    results->addWidget(makeLabel(QStringLiteral("lblLDL(9)"), QStringLiteral("Cholestérol non-HDL en g/l"), panel), 3,
+                       0);
     results->addWidget(makeLabel(QStringLiteral("lblLDL(10)"), QStringLiteral("en mmol/l"), panel), 4, 0,
                        Qt::AlignRight);
     results->setRowMinimumHeight(2, 4);
@@ -74,8 +72,8 @@ LdlPage::LdlPage(UserPrompt &prompt, QWidget *parent)
 
 void LdlPage::calculate()
 {
-    const Friedewald::Unit unit = m_millimoles->isChecked() ? Friedewald::Unit::MillimolePerLitre
-                                                            : Friedewald::Unit::GramPerLitre;
+    const Friedewald::Unit unit =
+        m_millimoles->isChecked() ? Friedewald::Unit::MillimolePerLitre : Friedewald::Unit::GramPerLitre;
     apply(Friedewald::evaluate(m_fields[0]->text(), m_fields[1]->text(), m_fields[2]->text(), unit),
           {m_fields[0], m_fields[1], m_fields[2]}, m_results);
 }

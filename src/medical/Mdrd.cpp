@@ -21,8 +21,8 @@ constexpr double WomanFactor = 0.742;
 
 double manRate(double age, double creatinine, CreatinineUnit unit, bool africanOrigin)
 {
-    const double divisor = unit == CreatinineUnit::MilligramPerLitre ? MilligramPerLitreDivisor
-                                                                      : MicromolePerLitreDivisor;
+    const double divisor =
+        unit == CreatinineUnit::MilligramPerLitre ? MilligramPerLitreDivisor : MicromolePerLitreDivisor;
     const double origin = africanOrigin ? AfricanOriginFactor : 1.0;
     const double milligramPerDecilitre = creatinine / divisor;
     double rate = std::pow(milligramPerDecilitre, CreatinineExponent);
@@ -31,13 +31,9 @@ double manRate(double age, double creatinine, CreatinineUnit unit, bool africanO
     return rate * origin;
 }
 
-double womanRate(double manRate)
-{
-    return manRate * WomanFactor;
-}
+double womanRate(double manRate) { return manRate * WomanFactor; }
 
-FormOutcome evaluate(const QString &ageText, const QString &creatinineText,
-                     CreatinineUnit unit, bool africanOrigin)
+FormOutcome evaluate(const QString &ageText, const QString &creatinineText, CreatinineUnit unit, bool africanOrigin)
 {
     const std::optional<double> age = MedNumber::read(ageText);
     if (!age)

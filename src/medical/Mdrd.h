@@ -17,7 +17,6 @@ double womanRate(double manRate);
 
 // Checks the typed fields in their order and computes. Results: man's value,
 // woman's value, man's class, woman's class.
-FormOutcome evaluate(const QString &ageText, const QString &creatinineText,
-                     CreatinineUnit unit, bool africanOrigin);
+FormOutcome evaluate(const QString &ageText, const QString &creatinineText, CreatinineUnit unit, bool africanOrigin);
 
 } // namespace Mdrd

@@ -10,16 +10,13 @@
 #include <QGridLayout>
 #include <QLabel>
 
-MdrdPage::MdrdPage(UserPrompt &prompt, QWidget *parent)
-    : MedPage(2, prompt, parent)
+MdrdPage::MdrdPage(UserPrompt &prompt, QWidget *parent) : MedPage(2, prompt, parent)
 {
-    addTitle(QStringLiteral("lblCréatMDRD(3)"),
-             QStringLiteral("Clairance de la créatinine selon la formule MDRD"));
+    addTitle(QStringLiteral("lblCréatMDRD(3)"), QStringLiteral("Clairance de la créatinine selon la formule MDRD"));
     m_age = new MedNumberField(QStringLiteral("txtAgeMDRD"), false, this);
     m_creatinine = new MedNumberField(QStringLiteral("txtCréatMDRD"), true, this);
     m_milligrams = new MedOption(QStringLiteral("optCréatMDRD(0)"), QStringLiteral("mg/l"), true, this);
-    MedOption *micromoles =
-        new MedOption(QStringLiteral("optCréatMDRD(1)"), QStringLiteral("µmol/l"), false, this);
+    MedOption *micromoles = new MedOption(QStringLiteral("optCréatMDRD(1)"), QStringLiteral("µmol/l"), false, this);
     MedOption *other = new MedOption(QStringLiteral("optOrigineMDRD(0)"), QStringLiteral("Non"), true, this);
     m_african = new MedOption(QStringLiteral("optOrigineMDRD(1)"), QStringLiteral("Oui"), false, this);
     MedOption::makeExclusive({m_milligrams, micromoles});
@@ -45,9 +42,10 @@ MdrdPage::MdrdPage(UserPrompt &prompt, QWidget *parent)
     g->addWidget(button, 5, 0, 1, 4, Qt::AlignRight);
     g->setColumnStretch(4, 1);
 
-    m_results = addClearanceResults(QStringLiteral("shaJoli(2)"),
-        QStringList{"lblCréatMDRD(4)", "lblCréatMDRD(5)", "lblCréatMDRD(6)",
-                    "lblCréatMDRD(7)", "lblCréatMDRD(8)", "lblCréatMDRD(9)", "lblCréatMDRD(10)"});
+    m_results =
+        addClearanceResults(QStringLiteral("shaJoli(2)"),
+                            QStringList{"lblCréatMDRD(4)", "lblCréatMDRD(5)", "lblCréatMDRD(6)", "lblCréatMDRD(7)",
+                                        "lblCréatMDRD(8)", "lblCréatMDRD(9)", "lblCréatMDRD(10)"});
 
     trackInputs({m_age, m_creatinine}, {m_milligrams, micromoles, other, m_african}, m_results);
 
@@ -62,8 +60,8 @@ MdrdPage::MdrdPage(UserPrompt &prompt, QWidget *parent)
 
 void MdrdPage::calculate()
 {
-    const CreatinineUnit unit = m_milligrams->isChecked() ? CreatinineUnit::MilligramPerLitre
-                                                          : CreatinineUnit::MicromolePerLitre;
-    apply(Mdrd::evaluate(m_age->text(), m_creatinine->text(), unit, m_african->isChecked()),
-          {m_age, m_creatinine}, m_results);
+    const CreatinineUnit unit =
+        m_milligrams->isChecked() ? CreatinineUnit::MilligramPerLitre : CreatinineUnit::MicromolePerLitre;
+    apply(Mdrd::evaluate(m_age->text(), m_creatinine->text(), unit, m_african->isChecked()), {m_age, m_creatinine},
+          m_results);
 }

@@ -60,9 +60,6 @@ QString format(double value, int decimals)
     return text;
 }
 
-QString show(double value, int decimals)
-{
-    return format(roundHalfEven(value, decimals), decimals);
-}
+QString show(double value, int decimals) { return format(roundHalfEven(value, decimals), decimals); }
 
 } // namespace MedNumber

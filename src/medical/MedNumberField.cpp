@@ -5,7 +5,8 @@
 #include <QKeyEvent>
 
 MedNumberField::MedNumberField(const QString &name, bool convertsFullStop, QWidget *parent)
-    : QLineEdit(parent), m_convertsFullStop(convertsFullStop)
+    : QLineEdit(parent),
+      m_convertsFullStop(convertsFullStop)
 {
     setObjectName(name);
     setAlignment(Qt::AlignRight);
@@ -25,8 +26,8 @@ void MedNumberField::keyReleaseEvent(QKeyEvent *event)
     if (!m_convertsFullStop || event->isAutoRepeat())
         return;
     const bool fullStop = event->key() == Qt::Key_Period;
-    const bool keypadSeparator = (event->modifiers() & Qt::KeypadModifier)
-        && (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period);
+    const bool keypadSeparator =
+        (event->modifiers() & Qt::KeypadModifier) && (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period);
     if (!fullStop && !keypadSeparator)
         return;
     const std::optional<DecimalComma::Rewrite> rewrite = DecimalComma::apply(text(), cursorPosition());

@@ -23,7 +23,4 @@ void MedOption::makeExclusive(const QList<MedOption *> &options)
     }
 }
 
-void MedOption::nextCheckState()
-{
-    setChecked(true);
-}
+void MedOption::nextCheckState() { setChecked(true); }

@@ -43,7 +43,10 @@ QPixmap calculatorPicture()
 } // namespace
 
 MedPage::MedPage(int index, UserPrompt &prompt, QWidget *parent)
-    : QFrame(parent), m_prompt(prompt), m_grid(new QGridLayout(this)), m_index(index)
+    : QFrame(parent),
+      m_prompt(prompt),
+      m_grid(new QGridLayout(this)),
+      m_index(index)
 {
     setObjectName(QStringLiteral("fraTab(%1)").arg(index));
     m_grid->setContentsMargins(16, 12, 16, 14);
@@ -99,10 +102,7 @@ ZmtCommonCommand *MedPage::makeCalculateButton(const QString &name, int alignmen
     return button;
 }
 
-ResultPanel *MedPage::makeResultPanel(const QString &name)
-{
-    return new ResultPanel(name, this);
-}
+ResultPanel *MedPage::makeResultPanel(const QString &name) { return new ResultPanel(name, this); }
 
 void MedPage::apply(const FormOutcome &outcome, const QList<QWidget *> &fields, const QList<QLabel *> &results)
 {
@@ -198,8 +198,7 @@ QList<QLabel *> MedPage::addClearanceResults(const QString &panelName, const QSt
     ResultPanel *panel = makeResultPanel(panelName);
     auto *results = new QGridLayout(panel);
     results->setContentsMargins(14, 10, 14, 10);
-    results->addWidget(makeLabel(names[0], QStringLiteral("Clairance de la créatinine en ml/mn"), panel), 0, 0,
-                       1, 3);
+    results->addWidget(makeLabel(names[0], QStringLiteral("Clairance de la créatinine en ml/mn"), panel), 0, 0, 1, 3);
     results->addWidget(makeLabel(names[1], QStringLiteral("Homme:"), panel), 1, 0);
     results->addWidget(makeLabel(names[2], QStringLiteral("Femme:"), panel), 2, 0);
     const QList<QLabel *> labels{makeValue(names[3], panel), makeValue(names[4], panel),

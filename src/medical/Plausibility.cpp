@@ -19,20 +19,14 @@ constexpr double MetresMistakenForCentimetres = 3;
 
 const QString CheckEntry = QStringLiteral("Vérifiez la saisie.");
 
-QString text(double value)
-{
-    return MedNumber::format(value, 6);
-}
+QString text(double value) { return MedNumber::format(value, 6); }
 
 QString unusual(const QString &what, const QString &advice = CheckEntry)
 {
     return QStringLiteral("Valeur inhabituelle : %1. %2").arg(what, advice);
 }
 
-bool within(double value, double low, double high)
-{
-    return value >= low && value <= high;
-}
+bool within(double value, double low, double high) { return value >= low && value <= high; }
 } // namespace
 
 QString age(double years)

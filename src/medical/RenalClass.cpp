@@ -29,8 +29,7 @@ FormOutcome clearanceOutcome(double man, double woman)
     const double womanShown = MedNumber::roundHalfEven(woman, 1);
     // Extreme entries (huge or tiny numbers) can overflow the formula.
     if (!std::isfinite(manShown) || !std::isfinite(womanShown))
-        return FormOutcome::refusal(
-            QStringLiteral("Ces valeurs ne permettent pas de calculer la clairance."), -1);
+        return FormOutcome::refusal(QStringLiteral("Ces valeurs ne permettent pas de calculer la clairance."), -1);
     FormOutcome outcome;
     outcome.results = {MedNumber::format(manShown, 1), MedNumber::format(womanShown, 1), text(manShown),
                        text(womanShown)};

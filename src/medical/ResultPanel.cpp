@@ -2,11 +2,7 @@
 
 #include <QPainter>
 
-ResultPanel::ResultPanel(const QString &name, QWidget *parent)
-    : QWidget(parent)
-{
-    setObjectName(name);
-}
+ResultPanel::ResultPanel(const QString &name, QWidget *parent) : QWidget(parent) { setObjectName(name); }
 
 void ResultPanel::paintEvent(QPaintEvent *)
 {

@@ -6,14 +6,13 @@
 #include <QGridLayout>
 #include <QLabel>
 
-TobaccoPage::TobaccoPage(UserPrompt &prompt, QWidget *parent)
-    : MedPage(5, prompt, parent)
+TobaccoPage::TobaccoPage(UserPrompt &prompt, QWidget *parent) : MedPage(5, prompt, parent)
 {
     QGridLayout *g = grid();
     g->setVerticalSpacing(4);
     for (int question = 0; question < TobaccoScore::QuestionCount; ++question) {
-        QLabel *text = makeLabel(QStringLiteral("lblTabacTitre(%1)").arg(question),
-                                 TobaccoScore::questionText(question));
+        QLabel *text =
+            makeLabel(QStringLiteral("lblTabacTitre(%1)").arg(question), TobaccoScore::questionText(question));
         text->setWordWrap(true);
         text->setMinimumWidth(200);
         g->addWidget(text, question, 0);

@@ -57,15 +57,9 @@ QString TobaccoScore::answerCaption(int box)
     return isBox(box) ? QString::fromUtf16(Answers[box].caption) : QString();
 }
 
-quint8 TobaccoScore::answerPoints(int box)
-{
-    return isBox(box) ? Answers[box].points : 0;
-}
+quint8 TobaccoScore::answerPoints(int box) { return isBox(box) ? Answers[box].points : 0; }
 
-int TobaccoScore::questionOf(int box)
-{
-    return isBox(box) ? Answers[box].question : -1;
-}
+int TobaccoScore::questionOf(int box) { return isBox(box) ? Answers[box].question : -1; }
 
 QList<int> TobaccoScore::boxesOf(int question)
 {
@@ -110,7 +104,4 @@ QList<int> TobaccoScore::setChecked(int box, bool checked)
     return unchecked;
 }
 
-bool TobaccoScore::isChecked(int box) const
-{
-    return isBox(box) && m_checked[box];
-}
+bool TobaccoScore::isChecked(int box) const { return isBox(box) && m_checked[box]; }

@@ -7,10 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-DateField::DateField(QWidget *parent)
-    : QLineEdit(parent)
-{
-}
+DateField::DateField(QWidget *parent) : QLineEdit(parent) { }
 
 DateField *DateField::create(const QString &name, QWidget *parent)
 {
@@ -62,10 +59,7 @@ QIcon DateField::calendarIcon()
     return icon;
 }
 
-void DateField::selectWholeText()
-{
-    setSelection(0, static_cast<int>(text().size()));
-}
+void DateField::selectWholeText() { setSelection(0, static_cast<int>(text().size())); }
 
 void DateField::focusInEvent(QFocusEvent *event)
 {

@@ -13,15 +13,9 @@ const QLocale &french()
     return locale;
 }
 
-QString twoDigits(int n)
-{
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
+QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
-QString fourDigitYear(int year)
-{
-    return QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
-}
+QString fourDigitYear(int year) { return QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')); }
 
 int fullYear(const QString &digits)
 {
@@ -33,26 +27,17 @@ int fullYear(const QString &digits)
 
 } // namespace
 
-QDate firstDate()
-{
-    return QDate(100, 1, 1);
-}
+QDate firstDate() { return QDate(100, 1, 1); }
 
-QDate lastDate()
-{
-    return QDate(9999, 12, 31);
-}
+QDate lastDate() { return QDate(9999, 12, 31); }
 
-bool inRange(const QDate &date)
-{
-    return date.isValid() && date >= firstDate() && date <= lastDate();
-}
+bool inRange(const QDate &date) { return date.isValid() && date >= firstDate() && date <= lastDate(); }
 
 std::optional<QDate> parse(const QString &text)
 {
     // A separator is one of / - . (spaces around it allowed) or a run of spaces.
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^\s*(\d{1,2})(?:\s*[/.\-]\s*|\s+)(\d{1,2})(?:\s*[/.\-]\s*|\s+)(\d{4}|\d{1,2})\s*$)"));
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*(\d{1,2})(?:\s*[/.\-]\s*|\s+)(\d{1,2})(?:\s*[/.\-]\s*|\s+)(\d{4}|\d{1,2})\s*$)"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -71,17 +56,15 @@ QString shortForm(const QDate &date)
 QString longPattern(const QDate &date)
 {
     const QLocale &fr = french();
-    return fr.dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ')
-        + QString::number(date.day()) + QLatin1Char(' ')
-        + fr.monthName(date.month(), QLocale::ShortFormat) + QLatin1Char(' ')
+    return fr.dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') + QString::number(date.day())
+        + QLatin1Char(' ') + fr.monthName(date.month(), QLocale::ShortFormat) + QLatin1Char(' ')
         + fourDigitYear(date.year());
 }
 
 QString dayMonthYear(const QDate &date)
 {
-    return twoDigits(date.day()) + QLatin1Char(' ')
-        + french().monthName(date.month(), QLocale::ShortFormat) + QLatin1Char(' ')
-        + fourDigitYear(date.year());
+    return twoDigits(date.day()) + QLatin1Char(' ') + french().monthName(date.month(), QLocale::ShortFormat)
+        + QLatin1Char(' ') + fourDigitYear(date.year());
 }
 
 std::optional<QDate> addDays(const QDate &date, qint64 days)

@@ -14,10 +14,7 @@ namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
 
-QString noRecordCaption()
-{
-    return QStringLiteral("Grossesse");
-}
+QString noRecordCaption() { return QStringLiteral("Grossesse"); }
 
 // One line per field without a valid date, in the order of the fields.
 QString invalidDateLines(const FicheDates &dates)
@@ -35,13 +32,10 @@ QString invalidDateLines(const FicheDates &dates)
 QString dataFileMessage()
 {
     return QStringLiteral("Le fichier de données (Fiches.gro) n'a pas pu être ouvert.") + LineBreak
-           + QStringLiteral("Eventuellement, réinstallez l'application.");
+        + QStringLiteral("Eventuellement, réinstallez l'application.");
 }
 
-QString passwordUnchanged(const QString &why)
-{
-    return why + LineBreak + QStringLiteral("Mot de passe inchangé.");
-}
+QString passwordUnchanged(const QString &why) { return why + LineBreak + QStringLiteral("Mot de passe inchangé."); }
 
 // The bytes a password is keyed from, however its accents were typed; the text
 // typed is wiped on the way.
@@ -63,27 +57,23 @@ QString saveFailure(RecordStoreStatus status, const QString &name)
 {
     if (status == RecordStoreStatus::Duplicate)
         return QStringLiteral("Une fiche '") + name + QStringLiteral("' existe déjà.") + LineBreak
-               + QStringLiteral("Recommencez en modifiant l'identifiant, ou ouvrez ")
-               + QStringLiteral("la fiche existante pour la modifier ou la supprimer.");
+            + QStringLiteral("Recommencez en modifiant l'identifiant, ou ouvrez ")
+            + QStringLiteral("la fiche existante pour la modifier ou la supprimer.");
     return QStringLiteral("Impossible d'enregistrer la fiche.");
 }
 
 } // namespace
 
 FicheCommands::FicheCommands(QString recordFile, FicheView &view)
-    : m_store(std::move(recordFile)), m_view(view), m_caption(noRecordCaption())
+    : m_store(std::move(recordFile)),
+      m_view(view),
+      m_caption(noRecordCaption())
 {
 }
 
-QString FicheCommands::saveTitle()
-{
-    return QStringLiteral("Enregistrer une fiche");
-}
+QString FicheCommands::saveTitle() { return QStringLiteral("Enregistrer une fiche"); }
 
-QString FicheCommands::passwordTitle()
-{
-    return QStringLiteral("Fiches Grossesse");
-}
+QString FicheCommands::passwordTitle() { return QStringLiteral("Fiches Grossesse"); }
 
 bool FicheCommands::askPassword(FicheBoxes boxes, const QString &question, const QString &wrongTail)
 {
@@ -116,10 +106,7 @@ void FicheCommands::setState(const QString &caption, bool ficheOuverte)
     m_view.showFicheState(caption, ficheOuverte);
 }
 
-void FicheCommands::prepare()
-{
-    m_store.prepareKey();
-}
+void FicheCommands::prepare() { m_store.prepareKey(); }
 
 void FicheCommands::newFiche()
 {
@@ -225,8 +212,7 @@ void FicheCommands::changePassword(FicheBoxes boxes)
         if (!askPassword(boxes, QStringLiteral("Saisissez le mot de passe actuel des fiches."),
                          LineBreak + QStringLiteral("Mot de passe inchangé.")))
             return;
-        const QString removeQuestion =
-            QStringLiteral("Supprimer le mot de passe des fiches ?") + LineBreak
+        const QString removeQuestion = QStringLiteral("Supprimer le mot de passe des fiches ?") + LineBreak
             + QStringLiteral("Oui : les fiches ne seront plus protégées par un mot de passe.") + LineBreak
             + QStringLiteral("Non : choisir un nouveau mot de passe.");
         if (boxes.prompt.question(removeQuestion) == UserPrompt::Answer::Yes) {
@@ -245,8 +231,8 @@ void FicheCommands::changePassword(FicheBoxes boxes)
             QStringLiteral("Le mot de passe doit compter au moins %1 caractères.").arg(MinPasswordLength)));
         return;
     }
-    QString second = boxes.password.input(QStringLiteral("Saisissez une seconde fois le nouveau mot de passe."),
-                                          QString());
+    QString second =
+        boxes.password.input(QStringLiteral("Saisissez une seconde fois le nouveau mot de passe."), QString());
     const bool cancelled = second.isEmpty();
     const bool same = first == second;
     SqlCipherKey::wipe(second);

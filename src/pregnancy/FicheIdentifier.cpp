@@ -9,7 +9,7 @@ namespace {
 bool isIgnorable(char32_t c)
 {
     return c == 0x034F || c == 0x115F || c == 0x1160 || c == 0x17B4 || c == 0x17B5 || (c >= 0x180B && c <= 0x180F)
-           || c == 0x3164 || (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFFA0 || (c >= 0xE0100 && c <= 0xE01EF);
+        || c == 0x3164 || (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFFA0 || (c >= 0xE0100 && c <= 0xE01EF);
 }
 
 bool isHidden(char32_t c)
@@ -21,10 +21,8 @@ bool isHidden(char32_t c)
     case QChar::Other_PrivateUse:
     case QChar::Other_NotAssigned:
     case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return isIgnorable(c);
+    case QChar::Separator_Paragraph: return true;
+    default: return isIgnorable(c);
     }
 }
 
@@ -39,15 +37,9 @@ QString folded(const QString &identifier)
     return key.normalized(QString::NormalizationForm_KC).simplified();
 }
 
-bool sameIdentifier(const QString &a, const QString &b)
-{
-    return folded(a) == folded(b);
-}
+bool sameIdentifier(const QString &a, const QString &b) { return folded(a) == folded(b); }
 
-bool isReserved(const QString &identifier)
-{
-    return folded(identifier) == QLatin1String("grossesse");
-}
+bool isReserved(const QString &identifier) { return folded(identifier) == QLatin1String("grossesse"); }
 
 bool hasHiddenCharacters(const QString &identifier)
 {
@@ -68,7 +60,7 @@ QString cut(const QString &identifier)
     qsizetype end = 0;
     for (int count = 0; count < MaxLength && end < identifier.size(); ++count) {
         const bool pair = identifier.at(end).isHighSurrogate() && end + 1 < identifier.size()
-                          && identifier.at(end + 1).isLowSurrogate();
+            && identifier.at(end + 1).isLowSurrogate();
         end += pair ? 2 : 1;
     }
     return identifier.left(end);

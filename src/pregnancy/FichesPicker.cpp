@@ -2,10 +2,7 @@
 
 #include "pregnancy/FrmFiches.h"
 
-FichesPicker::FichesPicker(QWidget *owner)
-    : m_owner(owner)
-{
-}
+FichesPicker::FichesPicker(QWidget *owner) : m_owner(owner) { }
 
 void FichesPicker::pick(const QStringList &names, const Opener &open)
 {

@@ -20,10 +20,7 @@
 
 namespace {
 
-std::size_t at(auto e)
-{
-    return static_cast<std::size_t>(e);
-}
+std::size_t at(auto e) { return static_cast<std::size_t>(e); }
 
 // Room for the indent that ties a method's inputs to its option button.
 constexpr int kIndent = 22;
@@ -43,9 +40,9 @@ QLabel *valueLabel(const QString &name, QWidget *parent)
 } // namespace
 
 FrmDatation::FrmDatation(UserPrompt *prompt, const QString &lastPeriod, const QString &scanDate, QWidget *parent)
-    : QDialog(parent)
-    , m_ownPrompt(prompt ? nullptr : std::make_unique<QtUserPrompt>(this))
-    , m_prompt(prompt ? prompt : m_ownPrompt.get())
+    : QDialog(parent),
+      m_ownPrompt(prompt ? nullptr : std::make_unique<QtUserPrompt>(this)),
+      m_prompt(prompt ? prompt : m_ownPrompt.get())
 {
     setObjectName(QStringLiteral("frmDatation"));
     setWindowTitle(QStringLiteral("Datation de la grossesse"));
@@ -136,9 +133,8 @@ QWidget *FrmDatation::createMethods()
         grid->addWidget(field, line++, 2);
         m_methodWidgets[row.input <= Input::Cycle ? 0 : 1] << caption << field;
     }
-    connect(m_byPeriod, &QRadioButton::toggled, this, [this](bool on) {
-        setMethod(on ? Method::LastPeriod : Method::Scan);
-    });
+    connect(m_byPeriod, &QRadioButton::toggled, this,
+            [this](bool on) { setMethod(on ? Method::LastPeriod : Method::Scan); });
     return area;
 }
 
@@ -192,10 +188,7 @@ QWidget *FrmDatation::createResult()
     return box;
 }
 
-QLineEdit *FrmDatation::input(Input which) const
-{
-    return m_inputs[at(which)];
-}
+QLineEdit *FrmDatation::input(Input which) const { return m_inputs[at(which)]; }
 
 void FrmDatation::setMethod(Method method)
 {
@@ -213,10 +206,7 @@ void FrmDatation::setMethod(Method method)
     showPreview();
 }
 
-FrmDatation::Method FrmDatation::method() const
-{
-    return m_byPeriod->isChecked() ? Method::LastPeriod : Method::Scan;
-}
+FrmDatation::Method FrmDatation::method() const { return m_byPeriod->isChecked() ? Method::LastPeriod : Method::Scan; }
 
 PregnancyDating::Entry FrmDatation::entry() const
 {

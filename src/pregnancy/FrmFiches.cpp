@@ -1,8 +1,8 @@
 #include "pregnancy/FrmFiches.h"
 
-#include "dialogs/QtUserPrompt.h"
 #include "controls/CaptionLayout.h"
 #include "controls/ZmtCommonCommand.h"
+#include "dialogs/QtUserPrompt.h"
 
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -13,7 +13,9 @@
 #include <QVBoxLayout>
 
 FrmFiches::FrmFiches(const QStringList &names, FichePicker::Opener open, QWidget *owner)
-    : QDialog(owner), m_open(std::move(open)), m_model(new QStringListModel(names, this)),
+    : QDialog(owner),
+      m_open(std::move(open)),
+      m_model(new QStringListModel(names, this)),
       m_lstFiches(new QListView(this))
 {
     setObjectName(QStringLiteral("frmFiches"));

@@ -38,10 +38,7 @@ const QString kCaption = QStringLiteral("Grossesse");
 // Title band of the calendar tab: red 0, green 128, blue 128 (0x00BBGGRR).
 constexpr quint32 kTeal = 0x00808000;
 
-std::size_t at(auto e)
-{
-    return static_cast<std::size_t>(e);
-}
+std::size_t at(auto e) { return static_cast<std::size_t>(e); }
 
 QLabel *wrappedText(const QString &text, QWidget *parent)
 {
@@ -59,8 +56,7 @@ QFont bold(QFont font)
 
 } // namespace
 
-FrmGros::FrmGros(QWidget *parent)
-    : QWidget(parent)
+FrmGros::FrmGros(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("frmGros"));
@@ -145,8 +141,7 @@ QWidget *FrmGros::dateRow(const QString &caption, const QString &name, Field fie
 
     connect(edit, &QLineEdit::textChanged, this, [this, field](const QString &text) { m_form.setText(field, text); });
     connect(edit, &DateField::confirmed, this, [this, field] { m_form.confirm(field); });
-    connect(edit, &DateField::left, this,
-            [this, field] { m_form.leave(field, m_picker && m_picker->isVisible()); });
+    connect(edit, &DateField::left, this, [this, field] { m_form.leave(field, m_picker && m_picker->isVisible()); });
     connect(edit, &DateField::pickerRequested, this, [this, field] { openPicker(field); });
     connect(picture, &QToolButton::clicked, this, [this, field] { openPicker(field); });
     return row;
@@ -170,8 +165,7 @@ QComboBox *FrmGros::milestoneList(int contexte, const QString &name)
     list->setObjectName(name);
     list->addItems(Milestones::items(contexte));
     list->setCurrentIndex(0);
-    connect(list, &QComboBox::activated, this,
-            [this, contexte](int index) { m_form.chooseListItem(contexte, index); });
+    connect(list, &QComboBox::activated, this, [this, contexte](int index) { m_form.chooseListItem(contexte, index); });
     return list;
 }
 
@@ -184,12 +178,13 @@ QWidget *FrmGros::createHeader()
     shape->setFrameShadow(QFrame::Raised);
     auto *grid = new QVBoxLayout(shape);
 
-    QWidget *ddgRow = dateRow(QStringLiteral("Date présumée de début de grossesse:"), QStringLiteral("txtDDG"),
-                              Field::Ddg);
+    QWidget *ddgRow =
+        dateRow(QStringLiteral("Date présumée de début de grossesse:"), QStringLiteral("txtDDG"), Field::Ddg);
     auto *dating = new QPushButton(QStringLiteral("&Datation..."), ddgRow);
     dating->setObjectName(QStringLiteral("cmdDatation"));
     dating->setAccessibleName(QStringLiteral("Datation de la grossesse"));
-    dating->setToolTip(QStringLiteral("Dater la grossesse d'après les dernières règles ou l'échographie du 1er trimestre"));
+    dating->setToolTip(
+        QStringLiteral("Dater la grossesse d'après les dernières règles ou l'échographie du 1er trimestre"));
     dating->setAutoDefault(false);
     connect(dating, &QPushButton::clicked, this, &FrmGros::openDating);
     // After the field's calendar picture, before the trailing stretch.
@@ -204,8 +199,8 @@ QWidget *FrmGros::createHeader()
     termRow->addWidget(term, 1);
     grid->addLayout(termRow);
 
-    QWidget *status = statusRow(Label::Datation, QStringLiteral("lblDatation"), Label::DatationSA,
-                                QStringLiteral("lblDatationSA"));
+    QWidget *status =
+        statusRow(Label::Datation, QStringLiteral("lblDatation"), Label::DatationSA, QStringLiteral("lblDatationSA"));
     status->findChild<QLabel *>(QStringLiteral("lblDatation"))->setAlignment(Qt::AlignCenter);
     for (QLabel *label : status->findChildren<QLabel *>()) {
         label->setFont(bold(label->font()));
@@ -335,17 +330,14 @@ QWidget *FrmGros::statusRow(Label status, const QString &statusName, Label weeks
 void FrmGros::openDating()
 {
     const std::optional<QDate> ddr = m_form.date(Field::Ddr);
-    FrmDatation dialog(nullptr, ddr ? DateText::shortForm(*ddr) : QString(),
-                       DateText::shortForm(QDate::currentDate()), this);
+    FrmDatation dialog(nullptr, ddr ? DateText::shortForm(*ddr) : QString(), DateText::shortForm(QDate::currentDate()),
+                       this);
     if (dialog.exec() != QDialog::Accepted || !dialog.dating())
         return;
     m_form.applyDating(dialog.dating()->ddg, dialog.dating()->ddr);
 }
 
-DateField *FrmGros::fieldOf(Field field) const
-{
-    return m_fields[at(field)];
-}
+DateField *FrmGros::fieldOf(Field field) const { return m_fields[at(field)]; }
 
 void FrmGros::showFieldText(Field field)
 {
@@ -355,10 +347,7 @@ void FrmGros::showFieldText(Field field)
         edit->setText(text);
 }
 
-void FrmGros::showLabel(Label label)
-{
-    m_labels[at(label)]->setText(m_form.label(label));
-}
+void FrmGros::showLabel(Label label) { m_labels[at(label)]->setText(m_form.label(label)); }
 
 void FrmGros::openPicker(Field field)
 {
@@ -382,10 +371,7 @@ void FrmGros::pickerChose()
     fieldOf(m_pickerField)->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmGros::pickerCancelled()
-{
-    fieldOf(m_pickerField)->setFocus(Qt::OtherFocusReason);
-}
+void FrmGros::pickerCancelled() { fieldOf(m_pickerField)->setFocus(Qt::OtherFocusReason); }
 
 bool FrmGros::eventFilter(QObject *watched, QEvent *event)
 {
@@ -398,25 +384,13 @@ bool FrmGros::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-QString FrmGros::dateText(Field field) const
-{
-    return m_form.text(field);
-}
+QString FrmGros::dateText(Field field) const { return m_form.text(field); }
 
-std::optional<QDate> FrmGros::date(Field field) const
-{
-    return m_form.date(field);
-}
+std::optional<QDate> FrmGros::date(Field field) const { return m_form.date(field); }
 
-void FrmGros::clearPregnancy()
-{
-    m_form.clear();
-}
+void FrmGros::clearPregnancy() { m_form.clear(); }
 
-void FrmGros::showPregnancy(const QDate &ddg, const QDate &ddr, const QDate &acc)
-{
-    m_form.load(ddg, ddr, acc);
-}
+void FrmGros::showPregnancy(const QDate &ddg, const QDate &ddr, const QDate &acc) { m_form.load(ddg, ddr, acc); }
 
 void FrmGros::showFicheState(const QString &caption, bool ficheOuverte)
 {
@@ -425,10 +399,7 @@ void FrmGros::showFicheState(const QString &caption, bool ficheOuverte)
     m_fiche[3]->setEnabled(ficheOuverte);
 }
 
-bool FrmGros::isRecordOpen() const
-{
-    return m_recordOpen;
-}
+bool FrmGros::isRecordOpen() const { return m_recordOpen; }
 
 QAction *FrmGros::ficheAction(int index) const
 {
@@ -440,10 +411,7 @@ QAction *FrmGros::aideAction(int index) const
     return index >= 0 && index < static_cast<int>(m_aide.size()) ? m_aide[at(index)] : nullptr;
 }
 
-PregnancyForm &FrmGros::form()
-{
-    return m_form;
-}
+PregnancyForm &FrmGros::form() { return m_form; }
 
 FrmGros::~FrmGros() = default;
 
@@ -453,10 +421,7 @@ void FrmGros::setRecordFile(const QString &path)
     showFicheState(m_fiches->caption(), m_fiches->ficheOuverte());
 }
 
-void FrmGros::setPrompt(UserPrompt *prompt)
-{
-    m_prompt = prompt;
-}
+void FrmGros::setPrompt(UserPrompt *prompt) { m_prompt = prompt; }
 
 void FrmGros::runFicheCommand(const std::function<void(FicheBoxes)> &command)
 {

@@ -99,12 +99,9 @@ QString format(const QDate &date, Pattern pattern)
 std::optional<QDate> baseOf(const Row &row, const QDate &dtrans, const std::optional<QDate> &startOfPregnancy)
 {
     switch (row.base) {
-    case Base::Given:
-        return DateText::inRange(dtrans) ? std::optional<QDate>(dtrans) : std::nullopt;
-    case Base::Term:
-        return DateText::addMonths(dtrans, 9);
-    case Base::StartOfPregnancy:
-        return startOfPregnancy;
+    case Base::Given: return DateText::inRange(dtrans) ? std::optional<QDate>(dtrans) : std::nullopt;
+    case Base::Term: return DateText::addMonths(dtrans, 9);
+    case Base::StartOfPregnancy: return startOfPregnancy;
     }
     return std::nullopt;
 }
@@ -119,8 +116,7 @@ QStringList items(int contexte)
     return texts;
 }
 
-QString actualiseDate(int contexte, int index, const QDate &dtrans,
-                      const std::optional<QDate> &startOfPregnancy)
+QString actualiseDate(int contexte, int index, const QDate &dtrans, const std::optional<QDate> &startOfPregnancy)
 {
     const std::span<const Row> rows = rowsOf(contexte);
     if (index < 0 || index >= static_cast<int>(rows.size()))

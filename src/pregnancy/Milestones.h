@@ -22,7 +22,6 @@ QStringList items(int contexte);
 // `startOfPregnancy` instead; without it they give an empty text. An unknown
 // contexte or index, an invalid base, or a date outside the handled range
 // gives an empty text.
-QString actualiseDate(int contexte, int index, const QDate &dtrans,
-                      const std::optional<QDate> &startOfPregnancy);
+QString actualiseDate(int contexte, int index, const QDate &dtrans, const std::optional<QDate> &startOfPregnancy);
 
 } // namespace Milestones

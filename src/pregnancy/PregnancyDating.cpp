@@ -73,9 +73,10 @@ Outcome fromLastPeriod(const Entry &entry)
                       QStringLiteral("La date des dernières règles n'est pas une date valide (jj/mm/aaaa)."));
     const std::optional<int> cycle = readCycle(entry.cycle);
     if (!cycle)
-        return refuse(Input::Cycle, QStringLiteral("La durée du cycle doit être un nombre entier de jours, de %1 à %2.")
-                                        .arg(kMinCycle)
-                                        .arg(kMaxCycle));
+        return refuse(Input::Cycle,
+                      QStringLiteral("La durée du cycle doit être un nombre entier de jours, de %1 à %2.")
+                          .arg(kMinCycle)
+                          .arg(kMaxCycle));
     Outcome outcome;
     outcome.dating = complete(ddr, startFromLastPeriod(*ddr, *cycle));
     if (!outcome.dating)

@@ -11,15 +11,9 @@ constexpr int kPrenatalContexte = 1;
 constexpr int kMedicalContexte = 2;
 constexpr int kPostnatalContexte = 3;
 
-std::size_t at(auto e)
-{
-    return static_cast<std::size_t>(e);
-}
+std::size_t at(auto e) { return static_cast<std::size_t>(e); }
 
-bool knownContexte(int contexte)
-{
-    return contexte >= 0 && contexte < Milestones::kContexteCount;
-}
+bool knownContexte(int contexte) { return contexte >= 0 && contexte < Milestones::kContexteCount; }
 
 PregnancyForm::Label resultLabelOf(int contexte)
 {
@@ -42,26 +36,13 @@ PregnancyForm::Field baseFieldOf(int contexte)
 
 } // namespace
 
-PregnancyForm::PregnancyForm(Clock today, QObject *parent)
-    : QObject(parent)
-    , m_today(std::move(today))
-{
-}
+PregnancyForm::PregnancyForm(Clock today, QObject *parent) : QObject(parent), m_today(std::move(today)) { }
 
-PregnancyForm::DateField &PregnancyForm::slot(Field field)
-{
-    return m_fields[at(field)];
-}
+PregnancyForm::DateField &PregnancyForm::slot(Field field) { return m_fields[at(field)]; }
 
-const PregnancyForm::DateField &PregnancyForm::slot(Field field) const
-{
-    return m_fields[at(field)];
-}
+const PregnancyForm::DateField &PregnancyForm::slot(Field field) const { return m_fields[at(field)]; }
 
-QString PregnancyForm::text(Field field) const
-{
-    return slot(field).text;
-}
+QString PregnancyForm::text(Field field) const { return slot(field).text; }
 
 void PregnancyForm::setText(Field field, const QString &text)
 {
@@ -76,20 +57,11 @@ void PregnancyForm::setText(Field field, const QString &text)
         showAmenorrhoea();
 }
 
-bool PregnancyForm::isModified(Field field) const
-{
-    return slot(field).modified;
-}
+bool PregnancyForm::isModified(Field field) const { return slot(field).modified; }
 
-std::optional<QDate> PregnancyForm::date(Field field) const
-{
-    return DateText::parse(slot(field).text);
-}
+std::optional<QDate> PregnancyForm::date(Field field) const { return DateText::parse(slot(field).text); }
 
-QString PregnancyForm::label(Label label) const
-{
-    return m_labels[at(label)];
-}
+QString PregnancyForm::label(Label label) const { return m_labels[at(label)]; }
 
 void PregnancyForm::setLabel(Label label, const QString &text)
 {
@@ -100,10 +72,7 @@ void PregnancyForm::setLabel(Label label, const QString &text)
     emit labelChanged(label);
 }
 
-int PregnancyForm::listIndex(int contexte) const
-{
-    return knownContexte(contexte) ? m_listIndex[at(contexte)] : -1;
-}
+int PregnancyForm::listIndex(int contexte) const { return knownContexte(contexte) ? m_listIndex[at(contexte)] : -1; }
 
 void PregnancyForm::chooseListItem(int contexte, int index)
 {
@@ -120,10 +89,7 @@ void PregnancyForm::recomputeMilestone(int contexte)
         setLabel(resultLabelOf(contexte), actualiseDate(contexte, listIndex(contexte), *base));
 }
 
-QDate PregnancyForm::calendarDay() const
-{
-    return m_calendarDay;
-}
+QDate PregnancyForm::calendarDay() const { return m_calendarDay; }
 
 void PregnancyForm::setCalendarDay(const QDate &day)
 {
@@ -163,8 +129,7 @@ void PregnancyForm::actualiseDateGen()
     // The two derived fields may be out of range at the very ends of the
     // calendar; their milestones are then emptied like any other result.
     setLabel(Label::Med0, actualiseDate(kMedicalContexte, listIndex(kMedicalContexte), ddr.value_or(QDate())));
-    setLabel(Label::Post0,
-             actualiseDate(kPostnatalContexte, listIndex(kPostnatalContexte), term.value_or(QDate())));
+    setLabel(Label::Post0, actualiseDate(kPostnatalContexte, listIndex(kPostnatalContexte), term.value_or(QDate())));
     showCalendarStatus();
     showAmenorrhoea();
 }
@@ -215,16 +180,14 @@ void PregnancyForm::clear()
     setText(Field::Ddg, {});
     setText(Field::Ddr, {});
     setText(Field::Acc, {});
-    for (Label label : {Label::TermeTheorique, Label::Datation, Label::Adm0, Label::Adm1, Label::Med0,
-                        Label::Post0, Label::CalendrierStatut, Label::DatationSA, Label::CalendrierSA})
+    for (Label label : {Label::TermeTheorique, Label::Datation, Label::Adm0, Label::Adm1, Label::Med0, Label::Post0,
+                        Label::CalendrierStatut, Label::DatationSA, Label::CalendrierSA})
         setLabel(label, {});
 }
 
 void PregnancyForm::load(const QDate &ddg, const QDate &ddr, const QDate &acc)
 {
-    const auto shortOrEmpty = [](const QDate &d) {
-        return DateText::inRange(d) ? DateText::shortForm(d) : QString();
-    };
+    const auto shortOrEmpty = [](const QDate &d) { return DateText::inRange(d) ? DateText::shortForm(d) : QString(); };
     setText(Field::Ddg, shortOrEmpty(ddg));
     actualiseDateGen();
     setText(Field::Ddr, shortOrEmpty(ddr));

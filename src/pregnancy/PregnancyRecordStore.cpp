@@ -37,15 +37,14 @@ constexpr int KeyVersion = 2;
 // The table keeps the identifier as typed and, in "Cle", its key for the record
 // list: the unique index on "Cle" makes the database itself refuse two identifiers
 // that would look the same there.
-constexpr const char *Schema =
-    "CREATE TABLE Grossesse ("
-    " Nom TEXT NOT NULL,"
-    " DDG TEXT NOT NULL,"
-    " DDR TEXT NOT NULL,"
-    " ACC TEXT NOT NULL,"
-    " Cle TEXT NOT NULL);"
-    "CREATE UNIQUE INDEX Grossesse_Cle ON Grossesse (Cle);"
-    "PRAGMA user_version = 2;";
+constexpr const char *Schema = "CREATE TABLE Grossesse ("
+                               " Nom TEXT NOT NULL,"
+                               " DDG TEXT NOT NULL,"
+                               " DDR TEXT NOT NULL,"
+                               " ACC TEXT NOT NULL,"
+                               " Cle TEXT NOT NULL);"
+                               "CREATE UNIQUE INDEX Grossesse_Cle ON Grossesse (Cle);"
+                               "PRAGMA user_version = 2;";
 
 // Preparing this reads the schema, which is the first read of the file: a wrong key
 // or a file that is not an SQLCipher database fails here, as does a file without
@@ -61,15 +60,9 @@ using StoredRow = std::array<QString, 4>;
 
 // Dates are kept as ISO text: unambiguous, independent of the locale, and read back
 // as the very same date.
-QString dateText(const QDate &date)
-{
-    return date.toString(Qt::ISODate);
-}
+QString dateText(const QDate &date) { return date.toString(Qt::ISODate); }
 
-bool inRange(const QDate &date)
-{
-    return date.isValid() && date.year() >= 100 && date.year() <= 9999;
-}
+bool inRange(const QDate &date) { return date.isValid() && date.year() >= 100 && date.year() <= 9999; }
 
 QDate dateFromText(const QString &text)
 {
@@ -108,8 +101,8 @@ RecordStoreStatus writeFailure(const SqlCipherDatabase &db)
 bool bindRecord(SqlCipherStatement &statement, const PregnancyRecord &record)
 {
     return statement.bind(3, record.name) && statement.bind(4, dateText(record.ddg))
-           && statement.bind(5, dateText(record.ddr)) && statement.bind(6, dateText(record.acc))
-           && statement.bind(7, FicheIdentifier::folded(record.name));
+        && statement.bind(5, dateText(record.ddr)) && statement.bind(6, dateText(record.acc))
+        && statement.bind(7, FicheIdentifier::folded(record.name));
 }
 
 bool bindName(SqlCipherStatement &statement, const QString &name)
@@ -151,9 +144,8 @@ bool isWhole(SqlCipherDatabase &db, const QString &path)
         SqlCipherStatement check(db, "PRAGMA quick_check(1)");
         whole = check.step() == SqlCipherStatement::Step::Row && check.text(0) == QLatin1String("ok");
     }
-    whole = whole
-            && pragmaNumber(db, "PRAGMA page_count") * pragmaNumber(db, "PRAGMA page_size")
-                   == QFileInfo(path).size();
+    whole =
+        whole && pragmaNumber(db, "PRAGMA page_count") * pragmaNumber(db, "PRAGMA page_size") == QFileInfo(path).size();
     return db.exec("COMMIT") && whole;
 }
 
@@ -281,15 +273,9 @@ bool replaceFile(const QString &fresh, const QString &path)
 
 } // namespace
 
-QByteArray PregnancyRecordStore::defaultPassphrase()
-{
-    return QByteArrayLiteral("583016Virel");
-}
+QByteArray PregnancyRecordStore::defaultPassphrase() { return QByteArrayLiteral("583016Virel"); }
 
-PregnancyRecordStore::PregnancyRecordStore(QString path)
-    : m_path(std::move(path))
-{
-}
+PregnancyRecordStore::PregnancyRecordStore(QString path) : m_path(std::move(path)) { }
 
 RecordStoreStatus PregnancyRecordStore::fileSalt(QByteArray &salt) const
 {
@@ -427,12 +413,9 @@ RecordStoreStatus PregnancyRecordStore::find(const QString &name, PregnancyRecor
     if (!bindName(select, name))
         return RecordStoreStatus::Failed;
     switch (select.step()) {
-    case SqlCipherStatement::Step::Done:
-        return RecordStoreStatus::NotFound;
-    case SqlCipherStatement::Step::Error:
-        return RecordStoreStatus::Failed;
-    case SqlCipherStatement::Step::Row:
-        break;
+    case SqlCipherStatement::Step::Done: return RecordStoreStatus::NotFound;
+    case SqlCipherStatement::Step::Error: return RecordStoreStatus::Failed;
+    case SqlCipherStatement::Step::Row: break;
     }
     PregnancyRecord record{select.text(0), dateFromText(select.text(1)), dateFromText(select.text(2)),
                            dateFromText(select.text(3))};
@@ -455,17 +438,19 @@ RecordStoreStatus PregnancyRecordStore::save(const PregnancyRecord &record, cons
     bool written = false;
     if (!replacing.isEmpty()) {
         // A record kept under its own identifier keeps its key, even a look-alike's.
-        SqlCipherStatement update(db, "UPDATE Grossesse SET Nom = ?3, DDG = ?4, DDR = ?5, ACC = ?6,"
-                                      " Cle = CASE WHEN Nom = ?3 THEN Cle ELSE ?7 END"
-                                      " WHERE rowid = " ROW_OF_NAME);
+        SqlCipherStatement update(db,
+                                  "UPDATE Grossesse SET Nom = ?3, DDG = ?4, DDR = ?5, ACC = ?6,"
+                                  " Cle = CASE WHEN Nom = ?3 THEN Cle ELSE ?7 END"
+                                  " WHERE rowid = " ROW_OF_NAME);
         if (!bindName(update, replacing) || !bindRecord(update, record)
             || update.step() != SqlCipherStatement::Step::Done)
             return writeFailure(db);
         written = db.changes() > 0;
     }
     if (!written) {
-        SqlCipherStatement insert(db, "INSERT INTO Grossesse (Nom, DDG, DDR, ACC, Cle)"
-                                      " VALUES (?3, ?4, ?5, ?6, ?7)");
+        SqlCipherStatement insert(db,
+                                  "INSERT INTO Grossesse (Nom, DDG, DDR, ACC, Cle)"
+                                  " VALUES (?3, ?4, ?5, ?6, ?7)");
         if (!bindRecord(insert, record) || insert.step() != SqlCipherStatement::Step::Done)
             return writeFailure(db);
     }

@@ -11,10 +11,10 @@ class SqlCipherDatabase;
 enum class RecordStoreStatus {
     Ok,
     CannotOpen, // missing file, damaged file, not a record file
-    Locked,     // protected by a practice password this store does not hold
-    Duplicate,  // another record has the same identifier for the record list
+    Locked, // protected by a practice password this store does not hold
+    Duplicate, // another record has the same identifier for the record list
     NotFound,
-    Failed,     // any other failure of the database or of the values given
+    Failed, // any other failure of the database or of the values given
 };
 
 // The encrypted record file "Fiches.gro" and its table "Grossesse". Every call opens

@@ -44,10 +44,7 @@ QString actualiseDatation(const std::optional<QDate> &start, const QDate &day)
     return QStringLiteral("%1e SG     %2 mois %3 jour(s).").arg(e.week).arg(e.months).arg(e.days);
 }
 
-QString weeksOfAmenorrhoea(qint64 days)
-{
-    return QStringLiteral("%1 SA + %2 j").arg(days / 7).arg(days % 7);
-}
+QString weeksOfAmenorrhoea(qint64 days) { return QStringLiteral("%1 SA + %2 j").arg(days / 7).arg(days % 7); }
 
 QString amenorrhoea(const std::optional<QDate> &ddr, const std::optional<QDate> &start, const QDate &day)
 {

@@ -8,10 +8,7 @@
 
 namespace RecordFileLocation {
 
-QString fileName()
-{
-    return QStringLiteral("Fiches.gro");
-}
+QString fileName() { return QStringLiteral("Fiches.gro"); }
 
 QString resolve(const QString &programDir, bool programDirWritable, const QString &userDataDir)
 {

@@ -9,13 +9,11 @@
 
 #include <utility>
 
-SqlCipherDatabase::~SqlCipherDatabase()
-{
-    close();
-}
+SqlCipherDatabase::~SqlCipherDatabase() { close(); }
 
 SqlCipherDatabase::SqlCipherDatabase(SqlCipherDatabase &&other) noexcept
-    : m_db(std::exchange(other.m_db, nullptr)), m_lastError(other.m_lastError)
+    : m_db(std::exchange(other.m_db, nullptr)),
+      m_lastError(other.m_lastError)
 {
 }
 
@@ -92,15 +90,9 @@ bool SqlCipherDatabase::exec(const char *sql)
     return rc == SQLITE_OK;
 }
 
-QString SqlCipherDatabase::lastErrorText() const
-{
-    return QString::fromUtf8(sqlite3_errstr(m_lastError));
-}
+QString SqlCipherDatabase::lastErrorText() const { return QString::fromUtf8(sqlite3_errstr(m_lastError)); }
 
-int SqlCipherDatabase::changes() const
-{
-    return m_db ? sqlite3_changes(m_db) : 0;
-}
+int SqlCipherDatabase::changes() const { return m_db ? sqlite3_changes(m_db) : 0; }
 
 void SqlCipherDatabase::close()
 {

@@ -6,13 +6,12 @@
 
 #include <utility>
 
-SqlCipherKey::~SqlCipherKey()
-{
-    clear();
-}
+SqlCipherKey::~SqlCipherKey() { clear(); }
 
 SqlCipherKey::SqlCipherKey(SqlCipherKey &&other) noexcept
-    : m_kind(other.m_kind), m_salt(std::exchange(other.m_salt, {})), m_raw(std::exchange(other.m_raw, {}))
+    : m_kind(other.m_kind),
+      m_salt(std::exchange(other.m_salt, {})),
+      m_raw(std::exchange(other.m_raw, {}))
 {
 }
 
@@ -36,9 +35,8 @@ SqlCipherKey SqlCipherKey::derive(Kind kind, const QByteArray &secret, const QBy
     QByteArray raw(KeySize, '\0');
     const int ok = PKCS5_PBKDF2_HMAC(secret.constData(), int(secret.size()),
                                      reinterpret_cast<const unsigned char *>(salt.constData()), SaltSize,
-                                     password ? PasswordRounds : BuiltInRounds,
-                                     password ? EVP_sha512() : EVP_sha1(), KeySize,
-                                     reinterpret_cast<unsigned char *>(raw.data()));
+                                     password ? PasswordRounds : BuiltInRounds, password ? EVP_sha512() : EVP_sha1(),
+                                     KeySize, reinterpret_cast<unsigned char *>(raw.data()));
     if (ok != 1) {
         wipe(raw);
         return key;

@@ -5,8 +5,7 @@
 
 #include "pregnancy/SqlCipherDatabase.h"
 
-SqlCipherStatement::SqlCipherStatement(SqlCipherDatabase &db, const char *sql)
-    : m_db(db)
+SqlCipherStatement::SqlCipherStatement(SqlCipherDatabase &db, const char *sql) : m_db(db)
 {
     if (!db.handle())
         return;
@@ -18,10 +17,7 @@ SqlCipherStatement::SqlCipherStatement(SqlCipherDatabase &db, const char *sql)
     }
 }
 
-SqlCipherStatement::~SqlCipherStatement()
-{
-    sqlite3_finalize(m_stmt);
-}
+SqlCipherStatement::~SqlCipherStatement() { sqlite3_finalize(m_stmt); }
 
 bool SqlCipherStatement::bind(int index, const QString &text)
 {
@@ -69,12 +65,6 @@ QString SqlCipherStatement::text(int column) const
     return data ? QString::fromUtf8(data, size) : QString();
 }
 
-qint64 SqlCipherStatement::integer(int column) const
-{
-    return sqlite3_column_int64(m_stmt, column);
-}
+qint64 SqlCipherStatement::integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
 
-bool SqlCipherStatement::isNull(int column) const
-{
-    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
-}
+bool SqlCipherStatement::isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }

@@ -2,10 +2,7 @@
 
 #include "pregnancy/SqlCipherDatabase.h"
 
-SqlCipherTransaction::SqlCipherTransaction(SqlCipherDatabase &db)
-    : m_db(db), m_active(db.exec("BEGIN IMMEDIATE"))
-{
-}
+SqlCipherTransaction::SqlCipherTransaction(SqlCipherDatabase &db) : m_db(db), m_active(db.exec("BEGIN IMMEDIATE")) { }
 
 SqlCipherTransaction::~SqlCipherTransaction()
 {

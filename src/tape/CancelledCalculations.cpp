@@ -8,10 +8,7 @@ namespace CancelledCalculations {
 
 namespace {
 
-bool hasOperator(const Tape &tape, qint64 line)
-{
-    return !tape.cell(line, Tape::OperatorColumn).isEmpty();
-}
+bool hasOperator(const Tape &tape, qint64 line) { return !tape.cell(line, Tape::OperatorColumn).isEmpty(); }
 
 // The run of function lines ending at `line` belongs to the cancelled
 // calculation when the line above the run is an operand with an operator;
@@ -54,8 +51,8 @@ long long remove(Tape &tape)
         }
         if (kind == Tape::Kind::Function) {
             const qint64 start = functionRunStart(tape, line);
-            const bool partOfCalculation = start > 0 && tape.kind(start - 1) == Tape::Kind::Operand
-                && hasOperator(tape, start - 1);
+            const bool partOfCalculation =
+                start > 0 && tape.kind(start - 1) == Tape::Kind::Operand && hasOperator(tape, start - 1);
             if (!partOfCalculation) {
                 inside = false;
                 line = start;

@@ -10,4 +10,4 @@ class Tape;
 namespace CancelledCalculations {
 // Returns the number of lines removed.
 long long remove(Tape &tape);
-}
+} // namespace CancelledCalculations

@@ -23,8 +23,7 @@ QRect twipsRect(int left, int top, int width, int height)
 
 } // namespace
 
-EditFrame::EditFrame(QWidget *parent)
-    : QGroupBox(QStringLiteral("Edition de la grille"), parent)
+EditFrame::EditFrame(QWidget *parent) : QGroupBox(QStringLiteral("Edition de la grille"), parent)
 {
     setObjectName(QStringLiteral("fraEdition"));
     setGeometry(twipsRect(0, 0, 4455, 5415));
@@ -68,8 +67,7 @@ EditFrame::EditFrame(QWidget *parent)
     for (int i = 0; i < 3; ++i) {
         m_buttons[i] = new QPushButton(captions[i], this);
         m_buttons[i]->setObjectName(QStringLiteral("cmdAction%1").arg(i));
-        m_buttons[i]->setGeometry(InnerLeft + i * (InnerWidth / 3) + 2, toPixels(5415 - 600),
-                                  InnerWidth / 3 - 4, 26);
+        m_buttons[i]->setGeometry(InnerLeft + i * (InnerWidth / 3) + 2, toPixels(5415 - 600), InnerWidth / 3 - 4, 26);
     }
     m_buttons[1]->setDefault(true);
     connect(m_buttons[0], &QPushButton::clicked, this, &EditFrame::removeClicked);
@@ -95,9 +93,7 @@ void EditFrame::showFor(const LineEditor::Opening &opening)
         m_commentFrame->move(InnerLeft, toPixels(1155));
         m_function->setCurrentIndex(m_function->findText(opening.op));
         break;
-    case L::Total:
-        m_commentFrame->move(InnerLeft, toPixels(360));
-        break;
+    case L::Total: m_commentFrame->move(InnerLeft, toPixels(360)); break;
     default:
         m_operationFrame->move(InnerLeft, toPixels(360));
         m_commentFrame->move(InnerLeft, toPixels(1625));

@@ -5,10 +5,7 @@
 #include "dialogs/UserPrompt.h"
 #include "tape/Recalculator.h"
 
-LineEditor::LineEditor(Tape &tape, UserPrompt &prompt)
-    : m_tape(tape), m_prompt(prompt)
-{
-}
+LineEditor::LineEditor(Tape &tape, UserPrompt &prompt) : m_tape(tape), m_prompt(prompt) { }
 
 QString LineEditor::cancelLineMessage() { return QStringLiteral("Ligne d'annulation. Edition impossible."); }
 
@@ -100,8 +97,7 @@ LineEditor::Outcome LineEditor::ok(Fields fields)
         m_tape.setComment(m_line, fields.comment);
     bool modified = false;
     switch (m_tape.kind(m_line)) {
-    case Tape::Kind::Total:
-        return Outcome::Finished;
+    case Tape::Kind::Total: return Outcome::Finished;
     case Tape::Kind::Function:
         if (fields.function != m_tape.cell(m_line, Tape::OperatorColumn)) {
             if (fields.function == u"Arrond" || fields.function == u"Décimal")

@@ -18,10 +18,10 @@ public:
     struct Opening
     {
         Layout layout = Layout::None;
-        QString caption;  // "Edition de la ligne: + 5"
-        QString op;       // column 0
-        QString value;    // column 1
-        QString comment;  // column 2 without its indent
+        QString caption; // "Edition de la ligne: + 5"
+        QString op; // column 0
+        QString value; // column 1
+        QString comment; // column 2 without its indent
     };
 
     // The frame's fields when a button is pressed.

@@ -97,8 +97,7 @@ void recalculate(Tape &tape, qint64 first, qint64 last)
             tape.setCell(i, Tape::ValueColumn, textOf(target));
             break;
         }
-        case Tape::Kind::Cancel:
-            break; // a struck-out line: its value was replaced
+        case Tape::Kind::Cancel: break; // a struck-out line: its value was replaced
         case Tape::Kind::Total:
             applyPending(s);
             tape.setCell(i, Tape::ValueColumn, textOf(s.accumulator));

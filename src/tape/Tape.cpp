@@ -1,15 +1,8 @@
 #include "tape/Tape.h"
 
-Tape::Tape(QObject *parent)
-    : QObject(parent)
-{
-    m_lines.emplaceBack();
-}
+Tape::Tape(QObject *parent) : QObject(parent) { m_lines.emplaceBack(); }
 
-QString Tape::cell(qint64 line, int column) const
-{
-    return m_lines[std::size_t(line)].cell(column);
-}
+QString Tape::cell(qint64 line, int column) const { return m_lines[std::size_t(line)].cell(column); }
 
 void Tape::setCell(qint64 line, int column, const QString &text)
 {
@@ -52,10 +45,7 @@ Tape::Kind Tape::kind(qint64 line) const
     }
 }
 
-QString Tape::comment(qint64 line) const
-{
-    return cell(line, CommentColumn).trimmed();
-}
+QString Tape::comment(qint64 line) const { return cell(line, CommentColumn).trimmed(); }
 
 void Tape::setComment(qint64 line, const QString &comment)
 {

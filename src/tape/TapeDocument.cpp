@@ -5,8 +5,7 @@
 
 #include <QFileInfo>
 
-TapeDocument::TapeDocument(Tape &tape, QObject *parent)
-    : QObject(parent), m_tape(tape)
+TapeDocument::TapeDocument(Tape &tape, QObject *parent) : QObject(parent), m_tape(tape)
 {
     // Only the finished lines go to the file: what the engine writes on the
     // open line changes the document once the line is closed.
@@ -25,10 +24,7 @@ void TapeDocument::setFile(const QString &path)
     emit captionChanged(caption());
 }
 
-void TapeDocument::setScratch()
-{
-    setFile(QString());
-}
+void TapeDocument::setScratch() { setFile(QString()); }
 
 void TapeDocument::setModified(bool modified)
 {

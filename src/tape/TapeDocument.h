@@ -14,7 +14,7 @@ class TapeDocument : public QObject
 public:
     explicit TapeDocument(Tape &tape, QObject *parent = nullptr);
 
-    QString fileName() const { return m_path; }  // empty for a scratch tape
+    QString fileName() const { return m_path; } // empty for a scratch tape
     bool isModified() const { return m_modified; }
     // A named tape with changes that are not in its file.
     bool hasUnsavedChanges() const { return !m_path.isEmpty() && m_modified; }

@@ -15,7 +15,8 @@ constexpr char Space = ' ';
 } // namespace
 
 TapeFieldReader::TapeFieldReader(QIODevice &device, qsizetype chunkSize)
-    : m_device(device), m_chunkSize(std::max<qsizetype>(1, chunkSize))
+    : m_device(device),
+      m_chunkSize(std::max<qsizetype>(1, chunkSize))
 {
 }
 
@@ -87,7 +88,7 @@ bool TapeFieldReader::skipSpaces()
 bool TapeFieldReader::skipSeparator()
 {
     if (m_pos >= m_size && !refill())
-        return true;  // the last field of the file
+        return true; // the last field of the file
     const char c = byteAt(m_pos);
     if (c == Comma || c == Lf) {
         ++m_pos;
@@ -99,7 +100,7 @@ bool TapeFieldReader::skipSeparator()
             ++m_pos;
         return true;
     }
-    return false;  // something after a closing quote
+    return false; // something after a closing quote
 }
 
 // Offset from m_keep of the quote closing the field that opens at m_keep.

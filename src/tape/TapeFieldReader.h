@@ -46,7 +46,7 @@ private:
     qsizetype m_capacity = 0;
     qsizetype m_size = 0;
     qsizetype m_pos = 0;
-    qsizetype m_keep = 0;  // start of the bytes a refill must keep
+    qsizetype m_keep = 0; // start of the bytes a refill must keep
     bool m_failed = false;
     bool m_tooLong = false;
     bool m_ended = false;

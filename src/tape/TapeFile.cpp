@@ -15,8 +15,7 @@ QString TapeFile::save(const Tape &tape, const QString &path, const QString &ver
         return saveFailedMessage();
     QString refusal;
     const TapeFileFormat::WriteStatus status = TapeFileFormat::write(
-        file, tape.openLineIndex(), [&tape](qint64 i) -> const TapeLine & { return tape.line(i); }, version,
-        &refusal);
+        file, tape.openLineIndex(), [&tape](qint64 i) -> const TapeLine & { return tape.line(i); }, version, &refusal);
     if (status == TapeFileFormat::WriteStatus::Refused) {
         file.cancelWriting();
         return refusal;

@@ -30,7 +30,7 @@ public:
 
     struct Loaded
     {
-        QString message;  // empty on success
+        QString message; // empty on success
         TapeLines lines;
     };
     static Loaded load(const QString &path);

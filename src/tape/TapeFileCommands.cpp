@@ -20,7 +20,11 @@
 
 TapeFileCommands::TapeFileCommands(Tape &tape, CalcEngine &engine, UserPrompt &prompt, QWidget *window,
                                    TapeDocument &document)
-    : m_tape(tape), m_engine(engine), m_prompt(prompt), m_window(window), m_document(document)
+    : m_tape(tape),
+      m_engine(engine),
+      m_prompt(prompt),
+      m_window(window),
+      m_document(document)
 {
 }
 
@@ -102,8 +106,8 @@ void TapeFileCommands::print()
     if (dialog.paperSize() != QPageSize::Custom)
         printer.setPageSize(QPageSize(QPageSize::PageSizeId(dialog.paperSize())));
     else
-        printer.setPageSize(QPageSize(QSizeF(dialog.paperWidth() / 10.0, dialog.paperLength() / 10.0),
-                                      QPageSize::Millimeter));
+        printer.setPageSize(
+            QPageSize(QSizeF(dialog.paperWidth() / 10.0, dialog.paperLength() / 10.0), QPageSize::Millimeter));
     printer.setPageOrientation(dialog.orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (dialog.printQuality() > 0)
         printer.setResolution(dialog.printQuality());
@@ -122,17 +126,8 @@ void TapeFileCommands::print()
         m_prompt.message(printFailedMessage());
 }
 
-bool TapeFileCommands::showOpen(COpenSaveFile &dialog)
-{
-    return dialog.showOpen() > 0;
-}
+bool TapeFileCommands::showOpen(COpenSaveFile &dialog) { return dialog.showOpen() > 0; }
 
-bool TapeFileCommands::showSave(COpenSaveFile &dialog)
-{
-    return dialog.showSave();
-}
+bool TapeFileCommands::showSave(COpenSaveFile &dialog) { return dialog.showSave(); }
 
-bool TapeFileCommands::showPrintSetup(CPrintDlg &dialog)
-{
-    return dialog.showSetup();
-}
+bool TapeFileCommands::showPrintSetup(CPrintDlg &dialog) { return dialog.showSetup(); }

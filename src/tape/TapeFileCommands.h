@@ -17,8 +17,7 @@ class UserPrompt;
 class TapeFileCommands
 {
 public:
-    TapeFileCommands(Tape &tape, CalcEngine &engine, UserPrompt &prompt, QWidget *window,
-                     TapeDocument &document);
+    TapeFileCommands(Tape &tape, CalcEngine &engine, UserPrompt &prompt, QWidget *window, TapeDocument &document);
     virtual ~TapeFileCommands() = default;
 
     void open();

@@ -32,8 +32,7 @@ std::optional<int> parseKind(std::string_view text)
 
 QString unstorableMessage(const QString &character)
 {
-    return QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans un fichier de calculs.")
-        .arg(character);
+    return QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans un fichier de calculs.").arg(character);
 }
 
 } // namespace

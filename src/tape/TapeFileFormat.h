@@ -24,7 +24,7 @@ public:
     {
         ReadStatus status = ReadStatus::NotATapeFile;
         QString version;
-        TapeLines lines;  // coloured by their kind
+        TapeLines lines; // coloured by their kind
     };
     // Reads the device to its end, chunkSize bytes at a time.
     static ReadResult read(QIODevice &device, qsizetype chunkSize = 64 * 1024);

@@ -32,5 +32,5 @@ private:
     std::size_t end(int column) const { return column == CellCount - 1 ? m_text.size() : m_ends[column]; }
 
     std::string m_text;
-    quint32 m_ends[CellCount - 1] = {};  // where cells 0..2 end in m_text
+    quint32 m_ends[CellCount - 1] = {}; // where cells 0..2 end in m_text
 };

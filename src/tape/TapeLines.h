@@ -16,10 +16,7 @@ public:
     bool empty() const { return m_size == 0; }
 
     TapeLine &operator[](std::size_t index) { return m_blocks[index >> BlockShift][index & BlockMask]; }
-    const TapeLine &operator[](std::size_t index) const
-    {
-        return m_blocks[index >> BlockShift][index & BlockMask];
-    }
+    const TapeLine &operator[](std::size_t index) const { return m_blocks[index >> BlockShift][index & BlockMask]; }
     TapeLine &back() { return (*this)[m_size - 1]; }
     const TapeLine &back() const { return (*this)[m_size - 1]; }
 

@@ -17,8 +17,8 @@ public:
     static constexpr int ValueRight = 3537;
     static constexpr int WidestValue = 2200;
     static constexpr int CommentLeft = 3597;
-    static constexpr int CommentReserve = 4164;  // comment width = page width - this
-    static constexpr int SmallestPage = 6804;    // 12 cm
+    static constexpr int CommentReserve = 4164; // comment width = page width - this
+    static constexpr int SmallestPage = 6804; // 12 cm
 
     static QString emptyTapeMessage()
     {

@@ -6,33 +6,27 @@
 #include <QBrush>
 
 TapeTableModel::TapeTableModel(Tape &tape, QObject *parent)
-    : QAbstractTableModel(parent), m_tape(tape), m_commentMarker(QStringLiteral(":/comment-marker.xpm"))
+    : QAbstractTableModel(parent),
+      m_tape(tape),
+      m_commentMarker(QStringLiteral(":/comment-marker.xpm"))
 {
     connect(&tape, &Tape::aboutToAppendLine, this, [this] {
         const int row = rowCount();
         beginInsertRows(QModelIndex(), row, row);
     });
     connect(&tape, &Tape::lineAppended, this, &TapeTableModel::endInsertRows);
-    connect(&tape, &Tape::aboutToRemoveLine, this, [this](qint64 line) {
-        beginRemoveRows(QModelIndex(), int(line), int(line));
-    });
+    connect(&tape, &Tape::aboutToRemoveLine, this,
+            [this](qint64 line) { beginRemoveRows(QModelIndex(), int(line), int(line)); });
     connect(&tape, &Tape::lineRemoved, this, &TapeTableModel::endRemoveRows);
     connect(&tape, &Tape::aboutToReset, this, &TapeTableModel::beginResetModel);
     connect(&tape, &Tape::tapeReset, this, &TapeTableModel::endResetModel);
-    connect(&tape, &Tape::lineChanged, this, [this](qint64 line) {
-        emit dataChanged(index(int(line), 0), index(int(line), columnCount() - 1));
-    });
+    connect(&tape, &Tape::lineChanged, this,
+            [this](qint64 line) { emit dataChanged(index(int(line), 0), index(int(line), columnCount() - 1)); });
 }
 
-int TapeTableModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_tape.rowCount());
-}
+int TapeTableModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_tape.rowCount()); }
 
-int TapeTableModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : 4;
-}
+int TapeTableModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 4; }
 
 QVariant TapeTableModel::data(const QModelIndex &index, int role) const
 {
@@ -41,8 +35,7 @@ QVariant TapeTableModel::data(const QModelIndex &index, int role) const
     const TapeLine &line = m_tape.line(index.row());
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole:
-        return line.cell(column);
+    case Qt::DisplayRole: return line.cell(column);
     case Qt::BackgroundRole:
         if (column <= 1 && line.backColor != 0)
             return QBrush(TranslateColor(line.backColor));
@@ -65,7 +58,6 @@ QVariant TapeTableModel::data(const QModelIndex &index, int role) const
         if (column == Tape::CommentColumn && !line.cellIsEmpty(column))
             return line.cell(column).trimmed();
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }

@@ -12,8 +12,7 @@
 
 #include <algorithm>
 
-TapeView::TapeView(QWidget *parent)
-    : QTableView(parent)
+TapeView::TapeView(QWidget *parent) : QTableView(parent)
 {
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -30,7 +29,7 @@ TapeView::TapeView(QWidget *parent)
     setTabKeyNavigation(false);
     setIconSize(QSize(16, 15));
     setTextElideMode(Qt::ElideNone);
-    horizontalHeader()->setStretchLastSection(true);  // the comment takes a wider grid
+    horizontalHeader()->setStretchLastSection(true); // the comment takes a wider grid
     fitFontToColumns();
     // The grid is disabled while a line is edited and in calculator mode;
     // its lines must stay readable then.
@@ -114,11 +113,8 @@ void TapeView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Home:
     case Qt::Key_End:
     case Qt::Key_Left:
-    case Qt::Key_Right:
-        QTableView::keyPressEvent(event);
-        return;
-    default:
-        event->ignore();
+    case Qt::Key_Right: QTableView::keyPressEvent(event); return;
+    default: event->ignore();
     }
 }
 

@@ -31,10 +31,7 @@ std::size_t otherRun(const char *data, std::size_t from, std::size_t size)
 
 } // namespace
 
-Windows1252::Windows1252()
-    : m_toBytes(iconv_open(CodePage, Utf8)), m_toText(iconv_open(Utf8, CodePage))
-{
-}
+Windows1252::Windows1252() : m_toBytes(iconv_open(CodePage, Utf8)), m_toText(iconv_open(Utf8, CodePage)) { }
 
 Windows1252::~Windows1252()
 {

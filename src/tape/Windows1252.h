@@ -33,6 +33,6 @@ public:
     static QString characterAt(std::string_view utf8, std::size_t offset);
 
 private:
-    void *m_toBytes;   // iconv_t
-    void *m_toText;    // iconv_t
+    void *m_toBytes; // iconv_t
+    void *m_toText; // iconv_t
 };
