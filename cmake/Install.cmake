@@ -10,6 +10,9 @@ set(TARVOLIX_APP_ID org.tarvolix.Tarvolix)
 set(TARVOLIX_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 
 install(TARGETS tarvolix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The modules loaded on first use; the program finds them from its own folder
+# (src/dialogs/ProgramModule.cpp).
+install(TARGETS ${TARVOLIX_MODULES} LIBRARY DESTINATION ${TARVOLIX_MODULE_INSTALL_DIR})
 # The help file stands beside the program, named after the product.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/help/Tarvolix.html DESTINATION bin)
 

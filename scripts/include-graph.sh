@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Prints the include graph of src/ between areas, with each file's layer
 # (core or ui, read from the <area>_core_SOURCES and <area>_ui_SOURCES lists
-# of src/<area>/CMakeLists.txt), and fails when two areas include each other
+# of src/<area>/CMakeLists.txt; a module's entry, <area>_module_SOURCES, is ui), and fails when two areas include each other
 # (directly or through others) or when a core file includes a header that is
 # not core.
 # Usage: scripts/include-graph.sh [--files] [source root]
@@ -23,13 +23,13 @@ src = os.path.join(root, "src")
 # Layer of each file, from the two lists of each area.
 areas = sorted(d for d in os.listdir(src) if os.path.isfile(os.path.join(src, d, "CMakeLists.txt")))
 layer = {}
-list_re = re.compile(r"set\(\s*(\w+?)_(core|ui)_SOURCES\b([^)]*)\)", re.S)
+list_re = re.compile(r"set\(\s*(\w+?)_(core|ui|module)_SOURCES\b([^)]*)\)", re.S)
 for area in areas:
     with open(os.path.join(src, area, "CMakeLists.txt"), encoding="utf-8") as f:
         text = re.sub(r"#[^\n]*", "", f.read())
     for owner, kind, body in list_re.findall(text):
         for name in body.split():
-            layer[f"{area}/{name}"] = kind
+            layer[f"{area}/{name}"] = "core" if kind == "core" else "ui"
 
 # Includes between files of src/, by their path under src/.
 include_re = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)

@@ -5,10 +5,12 @@
 #include "app/FrmHOD.h"
 #include "app/HelpViewer.h"
 #include "datecalc/FrmDate.h"
+#include "dialogs/AppInfo.h"
 #include "medical/FrmMed.h"
-#include "pregnancy/FrmGros.h"
+#include "pregnancy/PregnancyModule.h"
 
 #include <QAction>
+#include <QMessageBox>
 
 namespace {
 template<typename W>
@@ -19,12 +21,21 @@ WindowRegistry::Factory factoryOf()
 int slot(WindowKind kind) { return static_cast<int>(kind); }
 
 // The help and the about window belong to the program, not to the pregnancy
-// calendar: its "&Aide" items are wired here.
+// calendar: its "&Aide" items are wired here. The calendar is a module of its
+// own; null when it cannot be loaded, after saying so.
 QWidget *newPregnancyWindow()
 {
-    auto *window = new FrmGros;
-    QObject::connect(window->aideAction(0), &QAction::triggered, window, [window] { Help::showContents(window); });
-    QObject::connect(window->aideAction(1), &QAction::triggered, window, [window] { AboutBox::show(window); });
+    QString error;
+    const PregnancyModule::Functions *module = PregnancyModule::load(&error);
+    if (!module) {
+        QMessageBox::critical(nullptr, AppInfo::title(),
+                              QStringLiteral("Le calendrier de la grossesse ne peut pas s'ouvrir.\n%1").arg(error));
+        return nullptr;
+    }
+    const PregnancyModule::Window created = module->newWindow();
+    QWidget *window = created.window;
+    QObject::connect(created.help, &QAction::triggered, window, [window] { Help::showContents(window); });
+    QObject::connect(created.about, &QAction::triggered, window, [window] { AboutBox::show(window); });
     return window;
 }
 } // namespace
@@ -49,6 +60,8 @@ QWidget *WindowRegistry::show(WindowKind kind)
     QPointer<QWidget> &window = m_windows[slot(kind)];
     if (!window) {
         window = m_factories[slot(kind)]();
+        if (!window)
+            return nullptr;
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

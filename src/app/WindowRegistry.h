@@ -19,7 +19,8 @@ public:
     static WindowRegistry &instance();
 
     // Shows the window modeless and without owner, creating it on first use,
-    // and restores it if it was minimised.
+    // and restores it if it was minimised. Null when it cannot be created
+    // (a module of the program is missing; the user was told).
     QWidget *show(WindowKind kind);
     QWidget *existing(WindowKind kind) const;
 

@@ -23,6 +23,9 @@ int main(int argc, char *argv[])
     case StartupWindow::Medical: first = WindowKind::Med; break;
     case StartupWindow::Calculator: break;
     }
-    StartupProbe::watch(WindowRegistry::instance().show(first));
+    QWidget *window = WindowRegistry::instance().show(first);
+    if (!window)
+        return 1;
+    StartupProbe::watch(window);
     return QApplication::exec();
 }

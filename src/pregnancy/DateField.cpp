@@ -95,3 +95,7 @@ void DateField::keyPressEvent(QKeyEvent *event)
     }
     QLineEdit::keyPressEvent(event);
 }
+
+// The meta-object code in this object file, not in the library's shared one:
+// the program links the pregnancy window only through its module.
+#include "moc_DateField.cpp"

@@ -265,3 +265,7 @@ void FrmDatation::pickerChose()
     edit->setText(DateText::shortForm(m_picker->value()));
     edit->setFocus(Qt::OtherFocusReason);
 }
+
+// The meta-object code in this object file, not in the library's shared one:
+// the program links the pregnancy window only through its module.
+#include "moc_FrmDatation.cpp"

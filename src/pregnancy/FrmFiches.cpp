@@ -95,3 +95,7 @@ void FrmFiches::openAt(const QModelIndex &index)
     if (m_open(index.data().toString(), prompt))
         accept();
 }
+
+// The meta-object code in this object file, not in the library's shared one:
+// the program links the pregnancy window only through its module.
+#include "moc_FrmFiches.cpp"

@@ -458,3 +458,7 @@ void FrmGros::connectFicheCommands(QMenu *menu)
     connect(m_fiche[4], &QAction::triggered, this,
             [this] { runFicheCommand([this](FicheBoxes boxes) { m_fiches->changePassword(boxes); }); });
 }
+
+// The meta-object code in this object file, not in the library's shared one:
+// the program links the pregnancy window only through its module.
+#include "moc_FrmGros.cpp"

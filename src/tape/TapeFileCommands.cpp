@@ -3,19 +3,14 @@
 #include "calc/CalcEngine.h"
 #include "dialogs/AppInfo.h"
 #include "dialogs/COpenSaveFile.h"
-#include "dialogs/CPrintDlg.h"
-#include "dialogs/QtPrintSurface.h"
 #include "dialogs/UserPrompt.h"
 #include "tape/Tape.h"
 #include "tape/TapeDocument.h"
 #include "tape/TapeFile.h"
 #include "tape/TapePrintLayout.h"
+#include "tape/TapePrintModule.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QPageSize>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QWidget>
 
 TapeFileCommands::TapeFileCommands(Tape &tape, CalcEngine &engine, UserPrompt &prompt, QWidget *window,
@@ -95,39 +90,23 @@ void TapeFileCommands::print()
         m_prompt.message(TapePrintLayout::emptyTapeMessage());
         return;
     }
-    CPrintDlg dialog;
-    dialog.setOwner(QApplication::activeWindow());
-    if (!showPrintSetup(dialog))
-        return;
-    QPrinter &printer = dialog.printer();
-    if (QPrinterInfo::availablePrinterNames().contains(dialog.printerName()))
-        printer.setPrinterName(dialog.printerName());
-    printer.setPaperSource(QPrinter::PaperSource(dialog.defaultSource()));
-    if (dialog.paperSize() != QPageSize::Custom)
-        printer.setPageSize(QPageSize(QPageSize::PageSizeId(dialog.paperSize())));
-    else
-        printer.setPageSize(
-            QPageSize(QSizeF(dialog.paperWidth() / 10.0, dialog.paperLength() / 10.0), QPageSize::Millimeter));
-    printer.setPageOrientation(dialog.orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (dialog.printQuality() > 0)
-        printer.setResolution(dialog.printQuality());
-
-    QtPrintSurface surface(printer);
-    if (!TapePrintLayout::pageLargeEnough(surface)) {
-        m_prompt.message(TapePrintLayout::smallPaperMessage());
-        return;
-    }
-    if (!surface.begin()) {
+    const TapePrintModule::Functions *module = TapePrintModule::load();
+    if (!module) {
         m_prompt.message(printFailedMessage());
         return;
     }
-    TapePrintLayout::print(m_tape, surface);
-    if (!surface.ok())
-        m_prompt.message(printFailedMessage());
+    const QString message = module->print(m_tape, [this](CPrintDlg &dialog) { return showPrintSetup(dialog); });
+    if (!message.isEmpty())
+        m_prompt.message(message);
 }
 
 bool TapeFileCommands::showOpen(COpenSaveFile &dialog) { return dialog.showOpen() > 0; }
 
 bool TapeFileCommands::showSave(COpenSaveFile &dialog) { return dialog.showSave(); }
 
-bool TapeFileCommands::showPrintSetup(CPrintDlg &dialog) { return dialog.showSetup(); }
+bool TapeFileCommands::showPrintSetup(CPrintDlg &dialog)
+{
+    // The dialog exists only once the module is loaded (print() loaded it).
+    const TapePrintModule::Functions *module = TapePrintModule::load();
+    return module && module->showSetup(dialog);
+}

@@ -20,6 +20,13 @@ env -u DESTDIR cmake --install "$build" --prefix "$prefix" >"$work/install.log" 
 # The program looks for its record file in its own folder.
 [ -s "$prefix/bin/Fiches.gro" ] || fail "no record file beside the executable"
 [ -s "$prefix/bin/Tarvolix.html" ] || fail "no help file beside the executable"
+# Printing and the pregnancy calendar are modules the program loads on first use.
+for module in tarvolix_print tarvolix_pregnancy; do
+  [ -f "$prefix/lib/tarvolix/$module.so" ] || fail "no module lib/tarvolix/$module.so"
+  ! ldd "$prefix/lib/tarvolix/$module.so" | grep -q 'not found' || fail "$module.so has unresolved libraries"
+done
+! readelf -d "$prefix/bin/tarvolix" | grep -qE 'sqlcipher|libcrypto|PrintSupport' ||
+  fail "the program itself links a library only its modules need"
 if readelf -d "$prefix/bin/tarvolix" | grep -E 'R(UN)?PATH' | grep -qF "$(cd "$build" && pwd)"; then
   fail "the installed program still looks for libraries in the build folder"
 fi

@@ -33,8 +33,15 @@ need fonts-dejavu-core "proportional interface font"
 need fonts-liberation2 "metric equivalent of Arial"
 dpkg-deb -x "$deb" "$work/root"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-libraries=$(readelf -d "$work/root/usr/bin/tarvolix" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+# The program and the modules it loads on first use (printing, records).
+modules=("$work"/root/usr/lib/tarvolix/tarvolix_print.so "$work"/root/usr/lib/tarvolix/tarvolix_pregnancy.so)
+for module in "${modules[@]}"; do
+  [ -f "$module" ] || fail "the package lacks ${module#"$work/root"}"
+done
+libraries=$(for elf in "$work/root/usr/bin/tarvolix" "${modules[@]}"; do
+  readelf -d "$elf" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'; done | sort -u)
 [ -n "$libraries" ] || fail "no linked libraries found in the packaged program"
+grep -qx 'libsqlcipher\.so.*' <<<"$libraries" || fail "no module of the package links SQLCipher"
 for library in $libraries; do
   owner=$(dpkg -S "*/$multiarch/$library" 2>/dev/null | head -n 1 | cut -d: -f1)
   [ -n "$owner" ] || fail "no installed package ships $library"
@@ -57,8 +64,12 @@ grep -qE '^-rw-r--r-- .* \./usr/bin/Fiches\.gro$' <<<"$(dpkg-deb -c "$deb")" ||
 outside=$(grep -v '^/usr/\?' "$work/files" | grep -v '^/$' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 
-# The packaged program starts.
-output=$(cd "$work" && HOME=$work/home QT_QPA_PLATFORM=offscreen TARVOLIX_EXEC_NS=1 \
-         timeout 60 "$work/root/usr/bin/tarvolix" 2>&1) || fail "the packaged program does not start: $output"
-grep -q '^startup_ns=' <<<"$output" || fail "the packaged program shows no window: $output"
+# The packaged program starts, the pregnancy calendar from its module too.
+for argument in "" /grossesse; do
+  set -- ${argument:+"$argument"}
+  output=$(cd "$work" && HOME=$work/home QT_QPA_PLATFORM=offscreen TARVOLIX_EXEC_NS=1 \
+           timeout 60 "$work/root/usr/bin/tarvolix" "$@" 2>&1) ||
+    fail "the packaged program does not start with \"$argument\": $output"
+  grep -q '^startup_ns=' <<<"$output" || fail "the packaged program shows no window with \"$argument\": $output"
+done
 echo "PASS: $(basename "$deb")"
