@@ -67,6 +67,7 @@ pregnancy @@ src/pregnancy/PregnancyForm.cpp @@ DateText::addDays(*ddg, -14) @@ 
 dates @@ src/datecalc/DateInterval.cpp @@ if (!next || *next > end) @@ if (!next || *next >= end)
 dates @@ src/datecalc/DateInterval.cpp @@ interval.years * 12 + interval.months @@ interval.years * 12 - interval.months
 dates @@ src/datecalc/TargetDate.cpp @@ const int sign = add ? 1 : -1; @@ const int sign = 1;
+calc @@ src/calc/FrenchNumber.cpp @@ setFlag(QLocale::RejectGroupSeparator, !thousandsSeparator) @@ setFlag(QLocale::RejectGroupSeparator, thousandsSeparator)
 EOF
 )
 
