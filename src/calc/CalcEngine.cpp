@@ -85,7 +85,7 @@ void CalcEngine::writeFunctionLine(const QString &name, double result, const QSt
     m_tape.setCell(open, CalcTape::ValueColumn, NumberToText(result));
     if (!parameter.isEmpty())
         m_tape.setCell(open, CalcTape::ParameterColumn, parameter);
-    m_tape.setBackColor(open, CalcTape::FunctionBack);
+    m_tape.setKind(open, CalcTape::Kind::Function);
     m_tape.appendLine();
 }
 
@@ -142,8 +142,7 @@ void CalcEngine::clearAllKey()
     if (m_operationInProgress) {
         const qint64 open = m_tape.openLineIndex();
         m_tape.setCell(open, CalcTape::OperatorColumn, QString());
-        m_tape.setBackColor(open, CalcTape::CancelBack);
-        m_tape.setValueForeColor(open, CalcTape::CancelFore);
+        m_tape.setKind(open, CalcTape::Kind::Cancel);
         m_tape.setCell(open, CalcTape::ValueColumn, QStringLiteral("Annulation"));
         m_tape.appendLine();
     }
@@ -246,7 +245,7 @@ void CalcEngine::equalsKey()
     const qint64 open = m_tape.openLineIndex();
     m_tape.setCell(open, CalcTape::OperatorColumn, QStringLiteral("="));
     m_tape.setCell(open, CalcTape::ValueColumn, NumberToText(m_accumulator));
-    m_tape.setBackColor(open, CalcTape::TotalBack);
+    m_tape.setKind(open, CalcTape::Kind::Total);
     m_tape.appendLine();
     m_pendingOperator.clear();
     m_operationInProgress = false;
@@ -381,14 +380,24 @@ void CalcEngine::restart(double accumulator, EntryState state)
     showValue(accumulator);
 }
 
+std::optional<double> CalcEngine::lastTapeValue() const
+{
+    const qint64 last = m_tape.openLineIndex() - 1;
+    if (last < 0 || m_tape.kind(last) == CalcTape::Kind::Cancel)
+        return std::nullopt;
+    return TextToNumber(m_tape.cell(last, CalcTape::ValueColumn));
+}
+
+void CalcEngine::resumeFromTape()
+{
+    const std::optional<double> value = lastTapeValue();
+    restart(value.value_or(0), value ? EntryState::ResultShown : EntryState::Cleared);
+}
+
 void CalcEngine::resumeAfterEdit(std::optional<double> lastValue)
 {
     const double accumulator = lastValue.value_or(m_accumulator);
-    const qint64 last = m_tape.openLineIndex() - 1;
-    bool onTape = false;
-    if (last >= 0 && m_tape.kind(last) != CalcTape::Kind::Cancel) {
-        const std::optional<double> value = TextToNumber(m_tape.cell(last, CalcTape::ValueColumn));
-        onTape = value && NumberToText(*value) == NumberToText(accumulator);
-    }
+    const std::optional<double> value = lastTapeValue();
+    const bool onTape = value && NumberToText(*value) == NumberToText(accumulator);
     restart(accumulator, onTape ? EntryState::ResultShown : EntryState::Cleared);
 }

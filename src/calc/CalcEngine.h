@@ -50,8 +50,9 @@ public:
     // "M2: 12,5"
     QString memoryPanelText(int k) const;
 
-    // After the tape was edited or loaded: the engine continues from these.
-    void restart(double accumulator, EntryState state);
+    // After a tape was loaded: shows the value of its last line and goes on
+    // from it, or else from 0 as from a cleared display.
+    void resumeFromTape();
     // After an edit of the tape: takes the edited calculation's last value
     // when there is one, shows the accumulator, and goes on from the tape's
     // last line when it holds that value, or else as from a cleared display
@@ -61,6 +62,12 @@ public:
     static QString piText();
 
 private:
+    // The value the tape's last finished line leaves to go on with: its
+    // number, unless it is a cancel line ("Annulation", or a replaced operand
+    // the recalculation skips too); nothing on an empty tape or when the
+    // value is not a number ("Erreur!").
+    std::optional<double> lastTapeValue() const;
+    void restart(double accumulator, EntryState state);
     bool readTyped(double &target);
     bool evaluatePending();
     void showValue(double value);
