@@ -75,7 +75,7 @@ void CalcEngine::strikeReplacedOperand()
     if (line >= 0 && m_tape.kind(line) == CalcTape::Kind::Operand
         && !m_tape.cell(line, CalcTape::OperatorColumn).isEmpty())
         m_tape.strikeOut(line);
-    m_tape.setOpen(CalcTape::OperatorColumn, m_pendingOperator);
+    m_tape.setOpen(CalcTape::OperatorColumn, m_pendingOperator ? Operators::symbol(*m_pendingOperator) : QString());
 }
 
 void CalcEngine::writeFunctionLine(const QString &name, double result, const QString &parameter)
@@ -149,7 +149,7 @@ void CalcEngine::clearAllKey()
     m_accumulator = 0;
     m_operationInProgress = false;
     m_entryState = EntryState::Cleared;
-    m_pendingOperator.clear();
+    m_pendingOperator.reset();
     showValue(0);
 }
 
@@ -192,11 +192,11 @@ void CalcEngine::negate()
     m_entryState = EntryState::ResultShown;
 }
 
-void CalcEngine::operatorKey(int op)
+void CalcEngine::operatorKey(Operator op)
 {
     const QString symbol = Operators::symbol(op);
     if (m_entryState == EntryState::OperatorChosen) {
-        m_pendingOperator = symbol;
+        m_pendingOperator = op;
         m_tape.setOpen(CalcTape::OperatorColumn, symbol);
         return;
     }
@@ -213,7 +213,7 @@ void CalcEngine::operatorKey(int op)
             writeOperandLine(m_operand);
         showValue(m_accumulator);
     }
-    m_pendingOperator = symbol;
+    m_pendingOperator = op;
     m_tape.setOpen(CalcTape::OperatorColumn, symbol);
     m_entryState = EntryState::OperatorChosen;
 }
@@ -247,7 +247,7 @@ void CalcEngine::equalsKey()
     m_tape.setCell(open, CalcTape::ValueColumn, NumberToText(m_accumulator));
     m_tape.setKind(open, CalcTape::Kind::Total);
     m_tape.appendLine();
-    m_pendingOperator.clear();
+    m_pendingOperator.reset();
     m_operationInProgress = false;
     m_entryState = EntryState::ResultShown;
     showValue(m_accumulator);
@@ -279,7 +279,7 @@ bool CalcEngine::functionInput(double &input)
     return true;
 }
 
-void CalcEngine::functionKey(int f, int button)
+void CalcEngine::functionKey(FunctionKey f, KeyButton button)
 {
     double input = 0;
     if (!functionInput(input))
@@ -307,9 +307,9 @@ void CalcEngine::functionKey(int f, int button)
     m_entryState = EntryState::ResultShown;
 }
 
-void CalcEngine::memoryKey(int k, int button)
+void CalcEngine::memoryKey(int k, KeyButton button)
 {
-    if (button == 1) {
+    if (button == KeyButton::Left) {
         double value = m_shownValue;
         if (m_entryState == EntryState::Typing) {
             if (!readTyped(value))
@@ -342,7 +342,7 @@ void CalcEngine::newTape()
     m_accumulator = 0;
     // The tape no longer holds the operation in progress: end it too.
     m_operationInProgress = false;
-    m_pendingOperator.clear();
+    m_pendingOperator.reset();
     showValue(0);
     m_entryState = EntryState::Cleared;
 }
@@ -375,7 +375,7 @@ void CalcEngine::restart(double accumulator, EntryState state)
 {
     m_accumulator = accumulator;
     m_operationInProgress = false;
-    m_pendingOperator.clear();
+    m_pendingOperator.reset();
     m_entryState = state;
     showValue(accumulator);
 }

@@ -321,7 +321,7 @@ private slots:
         engine.digitKey(1);
         for (int i = 0; i < 400; ++i)
             engine.digitKey(0);
-        engine.operatorKey(0);
+        engine.operatorKey(Operator::Add);
         QCOMPARE(prompt.messages.size(), 1);
         QCOMPARE(t.openLineIndex(), 0);
         QCOMPARE(engine.entryState(), EntryState::Typing);
