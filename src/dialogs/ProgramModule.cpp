@@ -35,7 +35,9 @@ QFunctionPointer resolve(const QString &name, const char *symbol, QString *error
         break;
     }
     if (error)
-        *error = why.isEmpty() ? QStringLiteral("Le module %1 est introuvable (dossiers : %2).").arg(name, searchPath().join(QStringLiteral(", "))) : why;
+        *error = why.isEmpty() ? QStringLiteral("Le module %1 est introuvable (dossiers : %2).")
+                                     .arg(name, searchPath().join(QStringLiteral(", ")))
+                               : why;
     return nullptr;
 }
 
