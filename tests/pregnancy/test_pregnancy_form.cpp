@@ -123,24 +123,25 @@ private slots:
         QFETCH(int, contexte);
         QFETCH(int, index);
         QFETCH(int, label);
+        const auto list = Milestones::List(contexte);
         QFETCH(QString, expected);
         PregnancyForm form(fixedToday());
         form.setText(Field::Ddg, "15/01/2009");
         form.confirm(Field::Ddg);
-        form.chooseListItem(contexte, index);
-        QCOMPARE(form.listIndex(contexte), index);
+        form.chooseListItem(list, index);
+        QCOMPARE(form.listIndex(list), index);
         QCOMPARE(form.label(Label(label)), expected);
 
         // A new start keeps the chosen items.
         form.setText(Field::Ddg, "22/01/2009");
         form.confirm(Field::Ddg);
         QVERIFY(form.label(Label(label)) != expected);
-        QCOMPARE(form.listIndex(contexte), index);
+        QCOMPARE(form.listIndex(list), index);
     }
 
     // Steps typed into the form, then what it shows. A step is a field's new text
     // ("Ddr=05/01/2009"), Enter in a field ("Ddg!"), leaving it ("Ddg>"), leaving it
-    // for the date picker ("Ddg^"), a calendar day, a list choice (contexte,
+    // for the date picker ("Ddg^"), a calendar day, a list choice (list,
     // index), a dating (start, last period), stored dates, "clear", or "spy",
     // from which the form's signals are counted. A check is a field's text, a
     // label's text, the modified fields, the labels signalled, or the texts count.
@@ -237,7 +238,7 @@ private slots:
             else if (key == QLatin1String("day"))
                 form.setCalendarDay(iso(args.at(0)));
             else if (key == QLatin1String("list"))
-                form.chooseListItem(args.at(0).toInt(), args.at(1).toInt());
+                form.chooseListItem(Milestones::List(args.at(0).toInt()), args.at(1).toInt());
             else if (key == QLatin1String("dating"))
                 form.applyDating(iso(args.at(0)), iso(args.at(1)));
             else if (key == QLatin1String("load"))
