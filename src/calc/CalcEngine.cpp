@@ -1,12 +1,12 @@
 #include "calc/CalcEngine.h"
 
 #include "calc/CalcTape.h"
+#include "calc/FrenchNumber.h"
 #include "calc/Functions.h"
 #include "calc/NumberText.h"
 #include "calc/Operators.h"
 #include "dialogs/UserPrompt.h"
 
-#include <QLocale>
 #include <cmath>
 
 namespace {
@@ -353,13 +353,7 @@ bool CalcEngine::paste(const QString &text)
     // before reading them keeps a huge clipboard from freezing the window.
     if (QStringView(text).trimmed().size() > MaxPasteLength)
         return false;
-    std::optional<double> value = TextToNumber(text.trimmed());
-    if (!value) {
-        bool ok = false;
-        const double localeValue = QLocale(QLocale::French, QLocale::France).toDouble(text.trimmed(), &ok);
-        if (ok && std::isfinite(localeValue))
-            value = localeValue;
-    }
+    const std::optional<double> value = FrenchNumber::read(text, {.thousandsSeparator = true, .calculatorForm = true});
     if (!value)
         return false;
     if (m_operationInProgress)

@@ -1,9 +1,8 @@
 #include "calc/Functions.h"
 
 #include "calc/DecimalText.h"
+#include "calc/FrenchNumber.h"
 #include "dialogs/UserPrompt.h"
-
-#include <QLocale>
 
 #include <cmath>
 
@@ -11,13 +10,10 @@ namespace Functions {
 
 namespace {
 
+// Any number will do here, whatever its form: the answer is read again later.
 bool readsAsNumber(const QString &answer)
 {
-    bool ok = false;
-    QLocale(QLocale::French, QLocale::France).toDouble(answer.trimmed(), &ok);
-    if (!ok)
-        QLocale::c().toDouble(answer.trimmed(), &ok);
-    return ok;
+    return FrenchNumber::read(answer, {.thousandsSeparator = true, .fullStop = true, .nonFinite = true}).has_value();
 }
 
 constexpr double DegreesToRadians = 3.14159265358979 / 180;
