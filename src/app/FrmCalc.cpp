@@ -239,14 +239,15 @@ void FrmCalc::applyAppearance(const Colors &colors)
 {
     m_colors = colors;
     for (const auto &[id, key] : m_keys) {
-        key->setBackColor(colors[0]);
-        key->setForeColor(colors[1]);
+        key->setBackColor(colors[ColorRole::Window]);
+        key->setForeColor(colors[ColorRole::KeyText]);
     }
     centralWidget()->setStyleSheet(
         QStringLiteral("QWidget#fond { background: %1; }"
                        "QLabel#lblAffich { background: %2; color: %3; }"
                        "QTableView#flxCalc { background: %4; }")
-            .arg(colorCss(colors[0]), colorCss(colors[3]), colorCss(colors[4]), colorCss(colors[2])));
+            .arg(colorCss(colors[ColorRole::Window]), colorCss(colors[ColorRole::DisplayBack]),
+                 colorCss(colors[ColorRole::DisplayText]), colorCss(colors[ColorRole::Grid])));
     centralWidget()->setAttribute(Qt::WA_StyledBackground);
     drawKeyFaces();
 }

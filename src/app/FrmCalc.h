@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppearanceStyle.h"
 #include "calc/CalcMode.h"
 #include "calc/KeyId.h"
 #include "tape/LineEditor.h"
@@ -31,9 +32,7 @@ public:
     explicit FrmCalc(QWidget *parent = nullptr);
     ~FrmCalc() override;
 
-    // The five colour roles: window and keys, key symbols, grid, display
-    // background, display text.
-    using Colors = std::array<quint32, 5>;
+    using Colors = AppearanceColors;
     void applyAppearance(const Colors &colors);
 
     // For tests: replace the message and input boxes.
