@@ -43,7 +43,7 @@ calc @@ src/calc/CalcEngine.cpp @@ if (m_display.size() == 1 || @@ if (m_display
 calc @@ src/calc/DecimalText.cpp @@ (kept.back() - '0') % 2 == 1 @@ (kept.back() - '0') % 2 == 0
 calc @@ src/calc/NumberText.cpp @@ else if (c == QLatin1Char(',') && !comma) @@ else if (c == QLatin1Char(','))
 tape @@ src/tape/LineEditor.cpp @@ modified = m_last - m_first + 1 >= 2; @@ modified = m_last - m_first + 1 >= 3;
-tape @@ src/tape/LineEditor.cpp @@ if (fields.function == u"Arrond" || fields.function == u"Décimal") @@ if (fields.function == u"Arrond")
+tape @@ src/tape/LineEditor.cpp @@ press && Functions::needsDecimals(press->key)) @@ press && Functions::needsDecimals(press->key) && press->button == KeyButton::Right)
 tape @@ src/tape/Recalculator.cpp @@ value.number = -1 * value.number; @@ value.number = 1 * value.number;
 tape @@ src/tape/Recalculator.cpp @@ for (qint64 i = first + 1; i <= last; ++i) @@ for (qint64 i = first + 1; i < last; ++i)
 tape @@ src/tape/TapeFileFormat.cpp @@ out += char('0' + kindOf(line)); @@ out += char('1' + kindOf(line));
