@@ -1,7 +1,6 @@
 #include "app/FrmCalc.h"
 #include "calc/CalcEngine.h"
 #include "calc/Keypad.h"
-#include "calc/PixelRaster.h"
 #include "controls/ColorTranslate.h"
 #include "controls/GdiKey.h"
 #include "app/AppearanceStyle.h"
@@ -81,19 +80,6 @@ private slots:
         // The last key's release comes after its pause.
         QTRY_COMPARE(window->displayText(), display);
         QCOMPARE(window->tape().openLineIndex(), qint64(lines));
-    }
-
-    void pressShowsRingAndReleaseRestoresFace()
-    {
-        GdiKey *seven = window->key({KeyGroup::Digit, 7});
-        const QImage before = seven->surface().copy();
-        QTest::mousePress(seven, Qt::LeftButton);
-        const QRgb fore = TranslateColor(seven->foreColor()).rgb();
-        for (const QPoint &p : PixelRaster::circle(13, 13, 12))
-            QCOMPARE(seven->surface().pixel(p), fore);
-        QTest::mouseRelease(seven, Qt::LeftButton);
-        QCOMPARE(seven->surface(), before);
-        QCOMPARE(window->displayText(), QStringLiteral("7"));
     }
 
     void rightButtonVariant()

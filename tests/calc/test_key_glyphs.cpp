@@ -87,19 +87,6 @@ private slots:
         QVERIFY(!glyph.intersects(setOf(PixelRaster::circle(13, 13, 13))));
     }
 
-    void digitsFillTheirBox_data()
-    {
-        QTest::addColumn<int>("digit");
-        for (int d = 0; d <= 9; ++d)
-            QTest::newRow(qPrintable(QString::number(d))) << d;
-    }
-
-    void digitsFillTheirBox()
-    {
-        QFETCH(int, digit);
-        QCOMPARE(boundsOf(pixelsOf(KeyGlyphs::glyph({KeyGroup::Digit, digit}))), QRect(11, 9, 5, 9));
-    }
-
     // Two keys drawn alike could not be told apart on the keypad.
     void glyphsAreDistinct()
     {

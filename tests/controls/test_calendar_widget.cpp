@@ -224,14 +224,10 @@ private slots:
         const QRgb color = disabled ? rgb(0x80, 0x80, 0x80) : rgb(0, 0, 0);
         const QImage image = Calendar::arrowImage(Calendar::Arrow(arrow));
         QCOMPARE(image.size(), QSize(20, 15));
-        QCOMPARE(image.pixel(0, 0), rgb(255, 255, 255));
-        QCOMPARE(image.pixel(19, 14), rgb(0, 0, 0));
         QCOMPARE(image.pixel(4, 4), rgb(0xC0, 0xC0, 0xC0));
         QCOMPARE(image.pixel(tip), color);
         QCOMPARE(image.pixel(base), color);
-        // The point is a single pixel: above and below it is the button face
-        // (or, when disabled, the white shadow one row lower).
-        QCOMPARE(image.pixel(tip + QPoint(0, -1)), rgb(0xC0, 0xC0, 0xC0));
+        QCOMPARE(image.pixel(tip + QPoint(0, -1)), rgb(0xC0, 0xC0, 0xC0)); // a point of one pixel
         // Only the disabled pictures have the white shadow inside the face.
         int white = 0;
         for (int y = 1; y < 13; ++y)

@@ -246,16 +246,6 @@ private slots:
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Tarvolix"));
     }
 
-    void failedSaveSaysSo()
-    {
-        Fixture f;
-        press(f.engine, "12 + 5 =");
-        f.commands.fileName = QStringLiteral("/nonexistent-folder/calc.dat");
-        f.commands.save();
-        QCOMPARE(f.prompt.messages, QStringList{"Une erreur s'est produite lors de la sauvegarde."});
-        QCOMPARE(f.window.windowTitle(), QStringLiteral("Tarvolix"));
-    }
-
     void printRefusals()
     {
         QTemporaryDir dir;
