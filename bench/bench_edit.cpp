@@ -27,7 +27,7 @@ double recalculationMs(int lines)
     CalcEngine engine(tape, prompt);
     engine.digitKey(1);
     while (tape.openLineIndex() < lines - 1) {
-        engine.operatorKey(0);
+        engine.operatorKey(Operator::Add);
         engine.digitKey(3);
     }
     engine.equalsKey();
@@ -47,7 +47,7 @@ double removalMs(int lines)
     int calculation = 0;
     while (tape.openLineIndex() < lines) {
         engine.digitKey(4);
-        engine.operatorKey(0);
+        engine.operatorKey(Operator::Add);
         engine.digitKey(5);
         if (++calculation % 7 == 0)
             engine.clearAllKey();

@@ -34,7 +34,7 @@ TapeLines sampleLines(int count)
         line.setCell(1, QString::number(i * 1.25, 'g', 12).replace(QLatin1Char('.'), QLatin1Char(',')));
         if (i % 10 == 0)
             line.setCell(2, QStringLiteral("          consultation n° %1, réglée").arg(i));
-        line.backColor = k == 3 ? Tape::TotalBack : 0;
+        line.kind = k == 3 ? Tape::Kind::Total : Tape::Kind::Operand;
         lines.pushBack(std::move(line));
     }
     return lines;

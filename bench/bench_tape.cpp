@@ -24,7 +24,7 @@ void calculation(CalcEngine &engine)
 {
     engine.digitKey(1);
     engine.digitKey(2);
-    engine.operatorKey(0);
+    engine.operatorKey(Operator::Add);
     engine.digitKey(3);
     engine.digitKey(4);
     engine.decimalKey();

@@ -32,12 +32,12 @@ declare -A TESTS=(
 
 # area @@ file @@ text @@ replacement
 FAULTS=$(cat <<'EOF'
-calc @@ src/calc/Operators.cpp @@ case 0: return checked(a, a + o); @@ case 0: return checked(a, a - o);
-calc @@ src/calc/Operators.cpp @@ case 3: return o == 0 ? @@ case 3: return o == 1 ?
+calc @@ src/calc/Operators.cpp @@ case Operator::Add: return checked(a, a + o); @@ case Operator::Add: return checked(a, a - o);
+calc @@ src/calc/Operators.cpp @@ case Operator::Divide: return o == 0 ? @@ case Operator::Divide: return o == 1 ?
 calc @@ src/calc/Operators.cpp @@ accepted(double(d % q)) @@ accepted(double(q % d))
 calc @@ src/calc/Operators.cpp @@ if (a < 0 && o - std::trunc(o) != 0) @@ if (a < 0 && o - std::trunc(o) == 0)
 calc @@ src/calc/Operators.cpp @@ std::max(decimalCount(a), decimalCount(o)) @@ std::min(decimalCount(a), decimalCount(o))
-calc @@ src/calc/Functions.cpp @@ case 4: return finite(x * x); @@ case 4: return finite(x * 2);
+calc @@ src/calc/Functions.cpp @@ case FunctionKey::Square: return finite(x * x); @@ case FunctionKey::Square: return finite(x * 2);
 calc @@ src/calc/CalcEngine.cpp @@ m_accumulator = -1 * m_accumulator; @@ m_accumulator = 1 * m_accumulator;
 calc @@ src/calc/CalcEngine.cpp @@ if (m_display.size() == 1 || @@ if (m_display.size() == 2 ||
 calc @@ src/calc/DecimalText.cpp @@ (kept.back() - '0') % 2 == 1 @@ (kept.back() - '0') % 2 == 0

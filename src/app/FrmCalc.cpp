@@ -307,9 +307,11 @@ void FrmCalc::keyUp(KeyId id, int button, int shift)
         act(id, button);
 }
 
-void FrmCalc::act(KeyId id, int button)
+void FrmCalc::act(KeyId id, int mouseButton)
 {
     CalcEngine &e = *m_engine;
+    // The keys and the keyboard give the control's button code: 1 is the left button.
+    const KeyButton button = mouseButton == 1 ? KeyButton::Left : KeyButton::Right;
     switch (id.group) {
     case KeyGroup::Digit: e.digitKey(id.index); break;
     case KeyGroup::Decimal: e.decimalKey(); break;
@@ -317,9 +319,9 @@ void FrmCalc::act(KeyId id, int button)
     case KeyGroup::Backspace: e.backspaceKey(); break;
     case KeyGroup::ClearEntry: e.clearEntryKey(); break;
     case KeyGroup::Clear: e.clearAllKey(); break;
-    case KeyGroup::Operator: e.operatorKey(id.index); break;
+    case KeyGroup::Operator: e.operatorKey(Operator(id.index)); break;
     case KeyGroup::Equals: e.equalsKey(); break;
-    case KeyGroup::Function: e.functionKey(id.index, button); break;
+    case KeyGroup::Function: e.functionKey(FunctionKey(id.index), button); break;
     case KeyGroup::Memory: e.memoryKey(id.index, button); break;
     case KeyGroup::Constant: e.constantKey(id.index); break;
     case KeyGroup::Grid: break;

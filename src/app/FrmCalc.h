@@ -59,7 +59,7 @@ private:
     void buildKeypad(QWidget *area);
     void buildMenus();
     void buildStatusBar();
-    void act(KeyId key, int button);
+    void act(KeyId key, int mouseButton);
     void refresh();
     void showOnDisplay(const QString &text);
     void drawKeyFaces();

@@ -1,12 +1,12 @@
 #include "calc/CalcEngine.h"
 
 #include "calc/CalcTape.h"
+#include "calc/FrenchNumber.h"
 #include "calc/Functions.h"
 #include "calc/NumberText.h"
 #include "calc/Operators.h"
 #include "dialogs/UserPrompt.h"
 
-#include <QLocale>
 #include <cmath>
 
 namespace {
@@ -75,7 +75,7 @@ void CalcEngine::strikeReplacedOperand()
     if (line >= 0 && m_tape.kind(line) == CalcTape::Kind::Operand
         && !m_tape.cell(line, CalcTape::OperatorColumn).isEmpty())
         m_tape.strikeOut(line);
-    m_tape.setOpen(CalcTape::OperatorColumn, m_pendingOperator);
+    m_tape.setOpen(CalcTape::OperatorColumn, m_pendingOperator ? Operators::symbol(*m_pendingOperator) : QString());
 }
 
 void CalcEngine::writeFunctionLine(const QString &name, double result, const QString &parameter)
@@ -85,7 +85,7 @@ void CalcEngine::writeFunctionLine(const QString &name, double result, const QSt
     m_tape.setCell(open, CalcTape::ValueColumn, NumberToText(result));
     if (!parameter.isEmpty())
         m_tape.setCell(open, CalcTape::ParameterColumn, parameter);
-    m_tape.setBackColor(open, CalcTape::FunctionBack);
+    m_tape.setKind(open, CalcTape::Kind::Function);
     m_tape.appendLine();
 }
 
@@ -142,15 +142,14 @@ void CalcEngine::clearAllKey()
     if (m_operationInProgress) {
         const qint64 open = m_tape.openLineIndex();
         m_tape.setCell(open, CalcTape::OperatorColumn, QString());
-        m_tape.setBackColor(open, CalcTape::CancelBack);
-        m_tape.setValueForeColor(open, CalcTape::CancelFore);
+        m_tape.setKind(open, CalcTape::Kind::Cancel);
         m_tape.setCell(open, CalcTape::ValueColumn, QStringLiteral("Annulation"));
         m_tape.appendLine();
     }
     m_accumulator = 0;
     m_operationInProgress = false;
     m_entryState = EntryState::Cleared;
-    m_pendingOperator.clear();
+    m_pendingOperator.reset();
     showValue(0);
 }
 
@@ -193,11 +192,11 @@ void CalcEngine::negate()
     m_entryState = EntryState::ResultShown;
 }
 
-void CalcEngine::operatorKey(int op)
+void CalcEngine::operatorKey(Operator op)
 {
     const QString symbol = Operators::symbol(op);
     if (m_entryState == EntryState::OperatorChosen) {
-        m_pendingOperator = symbol;
+        m_pendingOperator = op;
         m_tape.setOpen(CalcTape::OperatorColumn, symbol);
         return;
     }
@@ -214,7 +213,7 @@ void CalcEngine::operatorKey(int op)
             writeOperandLine(m_operand);
         showValue(m_accumulator);
     }
-    m_pendingOperator = symbol;
+    m_pendingOperator = op;
     m_tape.setOpen(CalcTape::OperatorColumn, symbol);
     m_entryState = EntryState::OperatorChosen;
 }
@@ -246,9 +245,9 @@ void CalcEngine::equalsKey()
     const qint64 open = m_tape.openLineIndex();
     m_tape.setCell(open, CalcTape::OperatorColumn, QStringLiteral("="));
     m_tape.setCell(open, CalcTape::ValueColumn, NumberToText(m_accumulator));
-    m_tape.setBackColor(open, CalcTape::TotalBack);
+    m_tape.setKind(open, CalcTape::Kind::Total);
     m_tape.appendLine();
-    m_pendingOperator.clear();
+    m_pendingOperator.reset();
     m_operationInProgress = false;
     m_entryState = EntryState::ResultShown;
     showValue(m_accumulator);
@@ -280,7 +279,7 @@ bool CalcEngine::functionInput(double &input)
     return true;
 }
 
-void CalcEngine::functionKey(int f, int button)
+void CalcEngine::functionKey(FunctionKey f, KeyButton button)
 {
     double input = 0;
     if (!functionInput(input))
@@ -308,9 +307,9 @@ void CalcEngine::functionKey(int f, int button)
     m_entryState = EntryState::ResultShown;
 }
 
-void CalcEngine::memoryKey(int k, int button)
+void CalcEngine::memoryKey(int k, KeyButton button)
 {
-    if (button == 1) {
+    if (button == KeyButton::Left) {
         double value = m_shownValue;
         if (m_entryState == EntryState::Typing) {
             if (!readTyped(value))
@@ -343,7 +342,7 @@ void CalcEngine::newTape()
     m_accumulator = 0;
     // The tape no longer holds the operation in progress: end it too.
     m_operationInProgress = false;
-    m_pendingOperator.clear();
+    m_pendingOperator.reset();
     showValue(0);
     m_entryState = EntryState::Cleared;
 }
@@ -354,13 +353,7 @@ bool CalcEngine::paste(const QString &text)
     // before reading them keeps a huge clipboard from freezing the window.
     if (QStringView(text).trimmed().size() > MaxPasteLength)
         return false;
-    std::optional<double> value = TextToNumber(text.trimmed());
-    if (!value) {
-        bool ok = false;
-        const double localeValue = QLocale(QLocale::French, QLocale::France).toDouble(text.trimmed(), &ok);
-        if (ok && std::isfinite(localeValue))
-            value = localeValue;
-    }
+    const std::optional<double> value = FrenchNumber::read(text, {.thousandsSeparator = true, .calculatorForm = true});
     if (!value)
         return false;
     if (m_operationInProgress)
@@ -376,19 +369,29 @@ void CalcEngine::restart(double accumulator, EntryState state)
 {
     m_accumulator = accumulator;
     m_operationInProgress = false;
-    m_pendingOperator.clear();
+    m_pendingOperator.reset();
     m_entryState = state;
     showValue(accumulator);
+}
+
+std::optional<double> CalcEngine::lastTapeValue() const
+{
+    const qint64 last = m_tape.openLineIndex() - 1;
+    if (last < 0 || m_tape.kind(last) == CalcTape::Kind::Cancel)
+        return std::nullopt;
+    return TextToNumber(m_tape.cell(last, CalcTape::ValueColumn));
+}
+
+void CalcEngine::resumeFromTape()
+{
+    const std::optional<double> value = lastTapeValue();
+    restart(value.value_or(0), value ? EntryState::ResultShown : EntryState::Cleared);
 }
 
 void CalcEngine::resumeAfterEdit(std::optional<double> lastValue)
 {
     const double accumulator = lastValue.value_or(m_accumulator);
-    const qint64 last = m_tape.openLineIndex() - 1;
-    bool onTape = false;
-    if (last >= 0 && m_tape.kind(last) != CalcTape::Kind::Cancel) {
-        const std::optional<double> value = TextToNumber(m_tape.cell(last, CalcTape::ValueColumn));
-        onTape = value && NumberToText(*value) == NumberToText(accumulator);
-    }
+    const std::optional<double> value = lastTapeValue();
+    const bool onTape = value && NumberToText(*value) == NumberToText(accumulator);
     restart(accumulator, onTape ? EntryState::ResultShown : EntryState::Cleared);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calc/EntryState.h"
+#include "calc/Functions.h"
+#include "calc/Operators.h"
 
 #include <QString>
 #include <array>
@@ -25,10 +27,11 @@ public:
     void backspaceKey();
     void clearEntryKey();
     void clearAllKey();
-    void operatorKey(int op);
+    void operatorKey(Operator op);
     void equalsKey();
-    void functionKey(int f, int button);
-    void memoryKey(int k, int button);
+    void functionKey(FunctionKey f, KeyButton button);
+    // The left button stores the shown value in memory k, another recalls it.
+    void memoryKey(int k, KeyButton button);
     void constantKey(int k);
 
     // Menu commands: "Grille vierge" and "Coller". Paste returns false and
@@ -43,15 +46,16 @@ public:
     EntryState entryState() const { return m_entryState; }
     double accumulator() const { return m_accumulator; }
     double operand() const { return m_operand; }
-    const QString &pendingOperator() const { return m_pendingOperator; }
+    std::optional<Operator> pendingOperator() const { return m_pendingOperator; }
     bool operationInProgress() const { return m_operationInProgress; }
     double memory(int k) const { return m_memories[std::size_t(k)]; }
     void setMemory(int k, double value) { m_memories[std::size_t(k)] = value; }
     // "M2: 12,5"
     QString memoryPanelText(int k) const;
 
-    // After the tape was edited or loaded: the engine continues from these.
-    void restart(double accumulator, EntryState state);
+    // After a tape was loaded: shows the value of its last line and goes on
+    // from it, or else from 0 as from a cleared display.
+    void resumeFromTape();
     // After an edit of the tape: takes the edited calculation's last value
     // when there is one, shows the accumulator, and goes on from the tape's
     // last line when it holds that value, or else as from a cleared display
@@ -61,6 +65,12 @@ public:
     static QString piText();
 
 private:
+    // The value the tape's last finished line leaves to go on with: its
+    // number, unless it is a cancel line ("Annulation", or a replaced operand
+    // the recalculation skips too); nothing on an empty tape or when the
+    // value is not a number ("Erreur!").
+    std::optional<double> lastTapeValue() const;
+    void restart(double accumulator, EntryState state);
     bool readTyped(double &target);
     bool evaluatePending();
     void showValue(double value);
@@ -76,7 +86,7 @@ private:
     EntryState m_entryState = EntryState::Cleared;
     double m_accumulator = 0;
     double m_operand = 0;
-    QString m_pendingOperator;
+    std::optional<Operator> m_pendingOperator;
     bool m_operationInProgress = false;
     std::array<double, MemoryCount> m_memories{};
     QString m_display = QStringLiteral("0");

@@ -11,19 +11,15 @@ class CalcTape
 {
 public:
     enum Column { OperatorColumn = 0, ValueColumn = 1, CommentColumn = 2, ParameterColumn = 3 };
-    enum class Kind { Operand = 0, Function = 1, Total = 2, Cancel = 3 };
-
-    static constexpr quint32 FunctionBack = 0xE0E0E0;
-    static constexpr quint32 TotalBack = 0xC0C0C0;
-    static constexpr quint32 CancelBack = 0x80000012; // system button text
-    static constexpr quint32 CancelFore = 0x8000000E; // system highlight text
+    // What a line is. The tape keeps it with the line; its colours, its
+    // digit in a file and its print form are drawn from it.
+    enum class Kind : quint8 { Operand = 0, Function = 1, Total = 2, Cancel = 3 };
 
     // Index of the open line; also the number of finished lines.
     virtual qint64 openLineIndex() const = 0;
     virtual QString cell(qint64 line, int column) const = 0;
     virtual void setCell(qint64 line, int column, const QString &text) = 0;
-    virtual void setBackColor(qint64 line, quint32 color) = 0;
-    virtual void setValueForeColor(qint64 line, quint32 color) = 0;
+    virtual void setKind(qint64 line, Kind kind) = 0;
     virtual Kind kind(qint64 line) const = 0;
     // Leaves a line of a calculation on the tape but out of it.
     virtual void strikeOut(qint64 line) = 0;

@@ -1,9 +1,8 @@
 #include "calc/Functions.h"
 
 #include "calc/DecimalText.h"
+#include "calc/FrenchNumber.h"
 #include "dialogs/UserPrompt.h"
-
-#include <QLocale>
 
 #include <cmath>
 
@@ -11,13 +10,10 @@ namespace Functions {
 
 namespace {
 
+// Any number will do here, whatever its form: the answer is read again later.
 bool readsAsNumber(const QString &answer)
 {
-    bool ok = false;
-    QLocale(QLocale::French, QLocale::France).toDouble(answer.trimmed(), &ok);
-    if (!ok)
-        QLocale::c().toDouble(answer.trimmed(), &ok);
-    return ok;
+    return FrenchNumber::read(answer, {.thousandsSeparator = true, .fullStop = true, .nonFinite = true}).has_value();
 }
 
 constexpr double DegreesToRadians = 3.14159265358979 / 180;
@@ -39,14 +35,19 @@ int decimalsFrom(double answer)
 
 double roundedTrig(double value) { return DecimalText(value).roundedHalfEven(4) + 0.0; }
 
-std::optional<double> withDecimals(int button, double x, double answer)
+std::optional<double> withDecimals(KeyButton button, double x, double answer)
 {
     if (isWhole(x) || answer < 0 || std::isnan(answer))
         return std::nullopt;
     const DecimalText text(x);
     const int n = decimalsFrom(answer);
-    return button == 1 ? text.cut(n) : text.roundedHalfEven(n);
+    return button == KeyButton::Left ? text.cut(n) : text.roundedHalfEven(n);
 }
+
+constexpr FunctionKey AllKeys[] = {FunctionKey::Euros,      FunctionKey::Francs, FunctionKey::Int,
+                                   FunctionKey::SquareRoot, FunctionKey::Square, FunctionKey::Cube,
+                                   FunctionKey::Inverse,    FunctionKey::Log,    FunctionKey::Decimals,
+                                   FunctionKey::Cos,        FunctionKey::Sin,    FunctionKey::Tan};
 
 } // namespace
 
@@ -60,57 +61,66 @@ const QStringList &names()
     return list;
 }
 
-QString name(int f, int button)
+QString name(FunctionKey f, KeyButton button)
 {
-    const bool left = button == 1;
+    const bool left = button == KeyButton::Left;
     switch (f) {
-    case 0: return names()[0];
-    case 1: return names()[1];
-    case 2: return names()[left ? 2 : 3];
-    case 3: return names()[4];
-    case 4: return names()[5];
-    case 5: return names()[6];
-    case 6: return names()[7];
-    case 7: return names()[left ? 8 : 9];
-    case 8: return names()[left ? 10 : 11];
-    case 9: return names()[12];
-    case 10: return names()[13];
-    case 11: return names()[14];
-    default: return QString();
+    case FunctionKey::Euros: return names()[0];
+    case FunctionKey::Francs: return names()[1];
+    case FunctionKey::Int: return names()[left ? 2 : 3];
+    case FunctionKey::SquareRoot: return names()[4];
+    case FunctionKey::Square: return names()[5];
+    case FunctionKey::Cube: return names()[6];
+    case FunctionKey::Inverse: return names()[7];
+    case FunctionKey::Log: return names()[left ? 8 : 9];
+    case FunctionKey::Decimals: return names()[left ? 10 : 11];
+    case FunctionKey::Cos: return names()[12];
+    case FunctionKey::Sin: return names()[13];
+    case FunctionKey::Tan: return names()[14];
     }
+    return QString();
 }
 
-bool needsDecimals(int f) { return f == Decimals; }
-
-std::optional<double> apply(int f, int button, double x, double decimals)
+std::optional<Press> named(const QString &name)
 {
-    const bool left = button == 1;
+    for (const FunctionKey f : AllKeys)
+        for (const KeyButton button : {KeyButton::Left, KeyButton::Right})
+            if (Functions::name(f, button) == name)
+                return Press{f, button};
+    return std::nullopt;
+}
+
+bool needsDecimals(FunctionKey f) { return f == FunctionKey::Decimals; }
+
+std::optional<double> apply(FunctionKey f, KeyButton button, double x, double decimals)
+{
+    const bool left = button == KeyButton::Left;
     switch (f) {
-    case 0: return DecimalText(x / FrancsPerEuro).roundedHalfAwayFromZero(2);
-    case 1: {
+    case FunctionKey::Euros: return DecimalText(x / FrancsPerEuro).roundedHalfAwayFromZero(2);
+    case FunctionKey::Francs: {
         const double francs = x * FrancsPerEuro;
         if (!std::isfinite(francs))
             return std::nullopt;
         return DecimalText(francs).roundedHalfAwayFromZero(2);
     }
-    case 2: return left ? std::trunc(x) + 0.0 : (isWhole(x) ? 0.0 : DecimalText(x).fractionalPart());
-    case 3: return x < 0 ? std::nullopt : std::optional<double>(std::sqrt(x));
-    case 4: return finite(x * x);
-    case 5: return finite(x * x * x);
-    case 6: return x == 0 ? std::nullopt : finite(1 / x);
-    case 7:
+    case FunctionKey::Int: return left ? std::trunc(x) + 0.0 : (isWhole(x) ? 0.0 : DecimalText(x).fractionalPart());
+    case FunctionKey::SquareRoot: return x < 0 ? std::nullopt : std::optional<double>(std::sqrt(x));
+    case FunctionKey::Square: return finite(x * x);
+    case FunctionKey::Cube: return finite(x * x * x);
+    case FunctionKey::Inverse: return x == 0 ? std::nullopt : finite(1 / x);
+    case FunctionKey::Log:
         if (left)
             return x <= 0 ? std::nullopt : std::optional<double>(std::log(x));
         return finite(std::exp(x));
-    case 8: return withDecimals(button, x, decimals);
-    case 9: return roundedTrig(std::cos(x * DegreesToRadians));
-    case 10: return roundedTrig(std::sin(x * DegreesToRadians));
-    case 11: {
+    case FunctionKey::Decimals: return withDecimals(button, x, decimals);
+    case FunctionKey::Cos: return roundedTrig(std::cos(x * DegreesToRadians));
+    case FunctionKey::Sin: return roundedTrig(std::sin(x * DegreesToRadians));
+    case FunctionKey::Tan: {
         const double tangent = std::tan(x * DegreesToRadians);
         return std::isfinite(tangent) ? std::optional<double>(roundedTrig(tangent)) : std::nullopt;
     }
-    default: return std::nullopt;
     }
+    return std::nullopt;
 }
 
 QString askDecimals(UserPrompt &prompt)

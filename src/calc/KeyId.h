@@ -16,6 +16,10 @@ enum class KeyGroup {
     Grid // imaGrille
 };
 
+// The mouse button that acted on a key: the left one, or any other, which
+// gives a two-function key's second function and a memory key's recall.
+enum class KeyButton { Left, Right };
+
 struct KeyId
 {
     KeyGroup group = KeyGroup::Digit;

@@ -119,7 +119,7 @@ QString accessibleName(KeyId key)
     case KeyGroup::Backspace: return QStringLiteral("Efface un caractère");
     case KeyGroup::ClearEntry: return QStringLiteral("CE");
     case KeyGroup::Clear: return QStringLiteral("C");
-    case KeyGroup::Operator: return Operators::symbol(key.index);
+    case KeyGroup::Operator: return Operators::symbol(Operator(key.index));
     case KeyGroup::Equals: return QStringLiteral("=");
     case KeyGroup::Function: return functionSymbols().value(key.index);
     case KeyGroup::Constant: return QStringLiteral("Pi");

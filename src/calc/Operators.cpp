@@ -93,24 +93,34 @@ const QStringList &symbols()
     return list;
 }
 
-QString symbol(int op) { return op >= 0 && op < symbols().size() ? symbols().at(op) : QString(); }
+QString symbol(Operator op) { return symbols().at(qsizetype(op)); }
+
+std::optional<Operator> named(const QString &symbol)
+{
+    const qsizetype index = symbols().indexOf(symbol);
+    if (index < 0)
+        return std::nullopt;
+    return Operator(index);
+}
 
 QString divisionByZeroMessage() { return QStringLiteral("Erreur: Division par zéro."); }
 
 QString overflowMessage() { return QStringLiteral("Erreur: le résultat dépasse la capacité de la calculatrice."); }
 
-Outcome evaluate(double a, double o, const QString &op)
+Outcome evaluate(double a, double o, std::optional<Operator> op)
 {
-    switch (symbols().indexOf(op)) {
-    case 0: return checked(a, a + o);
-    case 1: return subtract(a, o);
-    case 2: return checked(a, a * o);
-    case 3: return o == 0 ? refused(a, divisionByZeroMessage()) : checked(a, a / o);
-    case 4: return remainder(a, o);
-    case 5: return power(a, o);
-    case 6: return logarithm(a, o);
-    default: return accepted(a);
+    if (!op)
+        return accepted(a);
+    switch (*op) {
+    case Operator::Add: return checked(a, a + o);
+    case Operator::Subtract: return subtract(a, o);
+    case Operator::Multiply: return checked(a, a * o);
+    case Operator::Divide: return o == 0 ? refused(a, divisionByZeroMessage()) : checked(a, a / o);
+    case Operator::Modulo: return remainder(a, o);
+    case Operator::Power: return power(a, o);
+    case Operator::LogBase: return logarithm(a, o);
     }
+    return accepted(a);
 }
 
 } // namespace Operators

@@ -269,16 +269,16 @@ void FrmDate::resetFields()
 
 void FrmDate::enterDateMode()
 {
-    if (m_mode == QLatin1String("Date")) {
+    if (m_mode == DateCalcMode::Date) {
         m_calDepart->setValue(QDate::currentDate());
         resetFields();
         computeTargetDate();
         m_calDepart->setFocus();
         return;
     }
-    if (m_mode == QLatin1String("Intervalle"))
+    if (m_mode == DateCalcMode::Interval)
         setResultVisible(false);
-    m_mode = QStringLiteral("Date");
+    m_mode = DateCalcMode::Date;
     m_cmdExplication->show();
     m_lblChoisi->setText(QStringLiteral("Calcul d'une date à partir d'une date"));
     m_lblChoisi->show();
@@ -296,11 +296,11 @@ void FrmDate::enterDateMode()
 
 void FrmDate::enterIntervalMode()
 {
-    if (m_mode == QLatin1String("Intervalle"))
+    if (m_mode == DateCalcMode::Interval)
         return;
-    if (m_mode == QLatin1String("Date"))
+    if (m_mode == DateCalcMode::Date)
         setDateControlsVisible(false);
-    m_mode = QStringLiteral("Intervalle");
+    m_mode = DateCalcMode::Interval;
     m_cmdExplication->show();
     m_lblChoisi->setText(QStringLiteral("Calcul d'un intervalle entre deux dates"));
     m_lblChoisi->show();
@@ -317,7 +317,7 @@ void FrmDate::enterIntervalMode()
 void FrmDate::toggleHelp()
 {
     const bool show = !helpShown();
-    const bool dateMode = m_mode == QLatin1String("Date");
+    const bool dateMode = m_mode == DateCalcMode::Date;
     for (QPushButton *button : m_cmdMenu)
         button->setEnabled(!show);
     m_calDepart->setVisible(!show);
@@ -329,11 +329,11 @@ void FrmDate::toggleHelp()
     if (show) {
         m_lblExplication->setText(shown(helpText()));
         m_lblExplication->show();
-        m_helpTag = QStringLiteral("Revenir");
+        m_helpShown = true;
         m_cmdExplication->setText(QStringLiteral("Revenir au calculateur"));
     } else {
         m_lblExplication->hide();
-        m_helpTag = QStringLiteral("Aide");
+        m_helpShown = false;
         m_cmdExplication->setText(QStringLiteral("Aide (Navigation dans les calendriers)"));
         m_calDepart->setFocus();
     }
@@ -381,7 +381,7 @@ void FrmDate::departChanged(int userAction)
 {
     if (!userAction)
         return;
-    if (m_mode == QLatin1String("Date"))
+    if (m_mode == DateCalcMode::Date)
         computeTargetDate();
     else
         computeInterval();
@@ -389,6 +389,6 @@ void FrmDate::departChanged(int userAction)
 
 void FrmDate::arriveeChanged(int userAction)
 {
-    if (userAction && m_mode == QLatin1String("Intervalle"))
+    if (userAction && m_mode == DateCalcMode::Interval)
         computeInterval();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datecalc/DateCalcMode.h"
+
 #include <QDate>
 #include <QString>
 #include <QWidget>
@@ -26,9 +28,8 @@ public:
     explicit FrmDate(UserPrompt &prompt, QWidget *parent = nullptr);
     ~FrmDate() override;
 
-    // "" until a mode button is pressed, then "Date" or "Intervalle".
-    QString mode() const { return m_mode; }
-    bool helpShown() const { return m_helpTag == QLatin1String("Revenir"); }
+    DateCalcMode mode() const { return m_mode; }
+    bool helpShown() const { return m_helpShown; }
 
     static QString rangeMessage();
     static QString helpText();
@@ -54,8 +55,8 @@ private:
 
     std::unique_ptr<UserPrompt> m_ownPrompt;
     UserPrompt *m_prompt;
-    QString m_mode;
-    QString m_helpTag = QStringLiteral("Aide");
+    DateCalcMode m_mode = DateCalcMode::None;
+    bool m_helpShown = false;
     bool m_settingFields = false;
 
     QWidget *m_band = nullptr;

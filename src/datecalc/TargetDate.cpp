@@ -1,7 +1,7 @@
 #include "datecalc/TargetDate.h"
 
+#include "calc/NumberText.h"
 #include "controls/CalendarArithmetic.h"
-#include "datecalc/IntervalField.h"
 
 #include <cmath>
 
@@ -10,7 +10,7 @@ namespace {
 // Counts are held in single precision, as the fields always were.
 std::optional<qint64> wholeUnits(const QString &text, int sign)
 {
-    const float count = float(IntervalField::readLeadingNumber(text) * sign);
+    const float count = float(LeadingNumber(text) * sign);
     // Beyond this no step can stay inside the range anyway.
     if (!std::isfinite(count) || std::abs(count) > 1e8f)
         return std::nullopt;

@@ -7,7 +7,7 @@
 
 // The date lying a number of years, months and days after (or before) a
 // start date. The three texts are read locale-independently from their start
-// (see IntervalField::readLeadingNumber); a fractional count is rounded to the
+// (LeadingNumber); a fractional count is rounded to the
 // nearest whole unit, halves to the even one. The date is moved by the years,
 // then the months, then the days, each by calendar arithmetic, so clamping to
 // a shorter month happens at the step where it occurs: 31 January 2011 + 1

@@ -18,14 +18,14 @@ struct ClassRow
 ClassRow classRow(double r)
 {
     if (r > 40)
-        return {u"Obésité sévère", SeverelyObese};
+        return {u"Obésité sévère", Picture::SeverelyObese};
     if (r > 30)
-        return {u"Obésité", Obese};
+        return {u"Obésité", Picture::Obese};
     if (r > 25)
-        return {u"Surpoids", Overweight};
+        return {u"Surpoids", Picture::Overweight};
     if (r < 20)
-        return {u"Maigreur", Thin};
-    return {u"Poids normal", Normal};
+        return {u"Maigreur", Picture::Thin};
+    return {u"Poids normal", Picture::Normal};
 }
 } // namespace
 
@@ -33,7 +33,7 @@ double quotient(double weight, double height) { return weight / std::pow(height,
 
 QString classText(double roundedIndex) { return QString::fromUtf16(classRow(roundedIndex).text); }
 
-int picture(double roundedIndex) { return classRow(roundedIndex).picture; }
+Picture picture(double roundedIndex) { return classRow(roundedIndex).picture; }
 
 QString whoClassText(double oneDecimalIndex)
 {

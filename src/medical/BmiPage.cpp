@@ -82,6 +82,6 @@ void BmiPage::recompute()
     showWarning(result->warning);
     m_picture->setPixmap(BmiSilhouette::picture(result->picture));
     // Which silhouette is shown, for assistive tools and tests.
-    m_picture->setProperty("picture", result->picture);
+    m_picture->setProperty("picture", int(result->picture));
     m_picture->setAccessibleName(result->classText);
 }

@@ -71,9 +71,9 @@ void drawFigure(QPainter &painter, const Build &build)
 }
 } // namespace
 
-QPixmap picture(int number)
+QPixmap picture(Bmi::Picture which)
 {
-    const int index = number - 300;
+    const int index = int(which) - int(Bmi::Picture::Thin);
     if (index < 0 || index >= int(std::size(Builds)))
         return QPixmap();
     QPixmap pixmap(Width, Height);

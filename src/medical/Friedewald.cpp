@@ -93,8 +93,7 @@ FormOutcome evaluate(const QString &totalText, const QString &triglyceridesText,
         values[i] = static_cast<float>(*value);
     }
 
-    const QString unitText = unit == Unit::GramPerLitre ? QStringLiteral("g/l") : QStringLiteral("mmol/l");
-    QStringList warnings{Plausibility::hdlAboveTotal(std::fabs(values[2]), std::fabs(values[0]), unitText)};
+    QStringList warnings{Plausibility::hdlAboveTotal(std::fabs(values[2]), std::fabs(values[0]), unit)};
     // The non-HDL cholesterol does not need the triglycerides: it stays when the LDL is refused.
     const QStringList nonHdlTexts = shownTexts(nonHdl(values[0], values[2], unit));
     const std::optional<float> result = ldl(values[0], values[1], values[2], unit);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "medical/FormOutcome.h"
+#include "medical/LipidUnit.h"
 
 #include <optional>
 
@@ -8,7 +9,7 @@
 // the laboratory values are given with few digits.
 namespace Friedewald {
 
-enum class Unit { GramPerLitre, MillimolePerLitre };
+using Unit = LipidUnit;
 enum Field { TotalField = 0, TriglyceridesField = 1, HdlField = 2 };
 
 // The unrounded LDL in g/l: total − (triglycerides / 5 + HDL), every input taken

@@ -1,31 +1,17 @@
 #include "medical/MedNumber.h"
 
-#include <QLocale>
+#include "calc/FrenchNumber.h"
 
 #include <cmath>
 
 namespace MedNumber {
 
 namespace {
-QLocale frenchLocale()
-{
-    QLocale locale(QLocale::French, QLocale::France);
-    locale.setNumberOptions(QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
-    return locale;
-}
-
 // Beyond this magnitude a fixed-point text would run to hundreds of digits.
 constexpr double FixedPointLimit = 1e15;
 } // namespace
 
-std::optional<double> read(const QString &text)
-{
-    bool ok = false;
-    const double value = frenchLocale().toDouble(text, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
+std::optional<double> read(const QString &text) { return FrenchNumber::read(text); }
 
 double roundHalfEven(double value, int decimals)
 {

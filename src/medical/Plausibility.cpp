@@ -73,12 +73,13 @@ QString creatinine(double value, CreatinineUnit unit)
     return unusual(QStringLiteral("créatininémie %1 %2").arg(text(value), unitText));
 }
 
-QString hdlAboveTotal(double hdl, double total, const QString &unit)
+QString hdlAboveTotal(double hdl, double total, LipidUnit unit)
 {
     if (hdl < total)
         return {};
+    const QString unitText = unit == LipidUnit::GramPerLitre ? QStringLiteral("g/l") : QStringLiteral("mmol/l");
     return unusual(QStringLiteral("HDL-cholestérol %1 %3, supérieur ou égal au cholestérol total %2 %3")
-                       .arg(text(hdl), text(total), unit));
+                       .arg(text(hdl), text(total), unitText));
 }
 
 QString negativeResult(double shown, const QString &what, const QString &unit)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "medical/CreatinineUnit.h"
+#include "medical/LipidUnit.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,8 +17,8 @@ QString weight(double kilograms);
 QString heightInMetres(double metres);
 QString heightInCentimetres(double centimetres);
 QString creatinine(double value, CreatinineUnit unit);
-// `unit` is the unit the lipids were typed in ("g/l", "mmol/l").
-QString hdlAboveTotal(double hdl, double total, const QString &unit);
+// `unit` is the unit the lipids were typed in.
+QString hdlAboveTotal(double hdl, double total, LipidUnit unit);
 // A result below zero cannot be right: `what` names it ("clairance négative").
 QString negativeResult(double shown, const QString &what, const QString &unit);
 

@@ -159,13 +159,14 @@ QLabel *FrmGros::resultLabel(Label label, const QString &name)
     return result;
 }
 
-QComboBox *FrmGros::milestoneList(int contexte, const QString &name)
+QComboBox *FrmGros::milestoneList(Milestones::List milestones, const QString &name)
 {
     auto *list = new QComboBox(this);
     list->setObjectName(name);
-    list->addItems(Milestones::items(contexte));
+    list->addItems(Milestones::items(milestones));
     list->setCurrentIndex(0);
-    connect(list, &QComboBox::activated, this, [this, contexte](int index) { m_form.chooseListItem(contexte, index); });
+    connect(list, &QComboBox::activated, this,
+            [this, milestones](int index) { m_form.chooseListItem(milestones, index); });
     return list;
 }
 
@@ -219,14 +220,14 @@ QWidget *FrmGros::createAdministrativeTab()
     auto *divers = new QGroupBox(QStringLiteral("Divers"), page);
     divers->setObjectName(QStringLiteral("fraAdm0"));
     auto *diversLayout = new QVBoxLayout(divers);
-    diversLayout->addWidget(milestoneList(0, QStringLiteral("cboAdm0")));
+    diversLayout->addWidget(milestoneList(Milestones::List::Divers, QStringLiteral("cboAdm0")));
     diversLayout->addWidget(resultLabel(Label::Adm0, QStringLiteral("lblAdm0")));
     layout->addWidget(divers);
 
     auto *prenatal = new QGroupBox(QStringLiteral("Congé prénatal"), page);
     prenatal->setObjectName(QStringLiteral("fraAdm1"));
     auto *prenatalLayout = new QVBoxLayout(prenatal);
-    prenatalLayout->addWidget(milestoneList(1, QStringLiteral("cboAdm1")));
+    prenatalLayout->addWidget(milestoneList(Milestones::List::Prenatal, QStringLiteral("cboAdm1")));
     prenatalLayout->addWidget(resultLabel(Label::Adm1, QStringLiteral("lblAdm1")));
     prenatalLayout->addWidget(wrappedText(
         QStringLiteral("Pour percevoir des indemnités journalières un repos minimal de 8 semaines est exigé "
@@ -253,7 +254,7 @@ QWidget *FrmGros::createMedicalTab()
                        "Celle-ci sera mémorisée si vous enregistrez la fiche."),
         page));
     layout->addWidget(dateRow(QStringLiteral("Date des dernières règles:"), QStringLiteral("txtDDR"), Field::Ddr));
-    layout->addWidget(milestoneList(2, QStringLiteral("cboMed0")));
+    layout->addWidget(milestoneList(Milestones::List::Medical, QStringLiteral("cboMed0")));
     layout->addWidget(resultLabel(Label::Med0, QStringLiteral("lblMed0")));
     layout->addWidget(wrappedText(
         QStringLiteral("Les dates-repères listées ici sont celles communément utilisées dans la pratique. Voir "
@@ -277,7 +278,7 @@ QWidget *FrmGros::createPostnatalTab()
                        "théorique, indiquez en la date ci-dessous."),
         page));
     layout->addWidget(dateRow(QStringLiteral("Date d'accouchement:"), QStringLiteral("txtACC"), Field::Acc));
-    layout->addWidget(milestoneList(3, QStringLiteral("cboPost0")));
+    layout->addWidget(milestoneList(Milestones::List::Postnatal, QStringLiteral("cboPost0")));
     layout->addWidget(resultLabel(Label::Post0, QStringLiteral("lblPost0")));
     layout->addStretch(1);
     return page;

@@ -73,7 +73,7 @@ private:
     QWidget *createPostnatalTab();
     QWidget *createCalendarTab();
     QWidget *dateRow(const QString &caption, const QString &name, Field field);
-    QComboBox *milestoneList(int contexte, const QString &name);
+    QComboBox *milestoneList(Milestones::List milestones, const QString &name);
     QLabel *resultLabel(PregnancyForm::Label label, const QString &name);
 
     DateField *fieldOf(Field field) const;

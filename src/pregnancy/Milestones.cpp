@@ -73,15 +73,15 @@ const std::array kPostnatal{
     Row{"Repos postnatal minimal (6 semaines)", Base::Given, days(41), {}, "jusqu'au ", "", Pattern::Long},
 };
 
-std::span<const Row> rowsOf(int contexte)
+std::span<const Row> rowsOf(List list)
 {
-    switch (contexte) {
-    case 0: return kDivers;
-    case 1: return kPrenatal;
-    case 2: return kMedical;
-    case 3: return kPostnatal;
-    default: return {};
+    switch (list) {
+    case List::Divers: return kDivers;
+    case List::Prenatal: return kPrenatal;
+    case List::Medical: return kMedical;
+    case List::Postnatal: return kPostnatal;
     }
+    return {};
 }
 
 std::optional<QDate> apply(const QDate &base, const Step &step)
@@ -108,17 +108,17 @@ std::optional<QDate> baseOf(const Row &row, const QDate &dtrans, const std::opti
 
 } // namespace
 
-QStringList items(int contexte)
+QStringList items(List list)
 {
     QStringList texts;
-    for (const Row &row : rowsOf(contexte))
+    for (const Row &row : rowsOf(list))
         texts << QString::fromUtf8(row.text);
     return texts;
 }
 
-QString actualiseDate(int contexte, int index, const QDate &dtrans, const std::optional<QDate> &startOfPregnancy)
+QString actualiseDate(List list, int index, const QDate &dtrans, const std::optional<QDate> &startOfPregnancy)
 {
-    const std::span<const Row> rows = rowsOf(contexte);
+    const std::span<const Row> rows = rowsOf(list);
     if (index < 0 || index >= static_cast<int>(rows.size()))
         return {};
     const Row &row = rows[static_cast<std::size_t>(index)];

@@ -1,8 +1,8 @@
 #include "pregnancy/PregnancyDating.h"
 
+#include "calc/FrenchNumber.h"
 #include "pregnancy/DateText.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -39,11 +39,8 @@ std::optional<int> readCycle(const QString &text)
 
 std::optional<double> readLcc(const QString &text)
 {
-    QLocale french(QLocale::French, QLocale::France);
-    french.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double lcc = french.toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(lcc) || lcc < kMinLcc || lcc > kMaxLcc)
+    const std::optional<double> lcc = FrenchNumber::read(text);
+    if (!lcc || *lcc < kMinLcc || *lcc > kMaxLcc)
         return std::nullopt;
     return lcc;
 }

@@ -6,32 +6,32 @@
 
 namespace {
 
-constexpr int kDiversContexte = 0;
-constexpr int kPrenatalContexte = 1;
-constexpr int kMedicalContexte = 2;
-constexpr int kPostnatalContexte = 3;
+using List = Milestones::List;
 
 std::size_t at(auto e) { return static_cast<std::size_t>(e); }
 
-bool knownContexte(int contexte) { return contexte >= 0 && contexte < Milestones::kContexteCount; }
+bool known(List list) { return at(list) < Milestones::kLists.size(); }
 
-PregnancyForm::Label resultLabelOf(int contexte)
+PregnancyForm::Label resultLabelOf(List list)
 {
-    switch (contexte) {
-    case kDiversContexte: return PregnancyForm::Label::Adm0;
-    case kPrenatalContexte: return PregnancyForm::Label::Adm1;
-    case kMedicalContexte: return PregnancyForm::Label::Med0;
-    default: return PregnancyForm::Label::Post0;
+    switch (list) {
+    case List::Divers: return PregnancyForm::Label::Adm0;
+    case List::Prenatal: return PregnancyForm::Label::Adm1;
+    case List::Medical: return PregnancyForm::Label::Med0;
+    case List::Postnatal: break;
     }
+    return PregnancyForm::Label::Post0;
 }
 
-PregnancyForm::Field baseFieldOf(int contexte)
+PregnancyForm::Field baseFieldOf(List list)
 {
-    switch (contexte) {
-    case kMedicalContexte: return PregnancyForm::Field::Ddr;
-    case kPostnatalContexte: return PregnancyForm::Field::Acc;
-    default: return PregnancyForm::Field::Ddg;
+    switch (list) {
+    case List::Medical: return PregnancyForm::Field::Ddr;
+    case List::Postnatal: return PregnancyForm::Field::Acc;
+    case List::Divers:
+    case List::Prenatal: break;
     }
+    return PregnancyForm::Field::Ddg;
 }
 
 } // namespace
@@ -72,21 +72,21 @@ void PregnancyForm::setLabel(Label label, const QString &text)
     emit labelChanged(label);
 }
 
-int PregnancyForm::listIndex(int contexte) const { return knownContexte(contexte) ? m_listIndex[at(contexte)] : -1; }
+int PregnancyForm::listIndex(List list) const { return known(list) ? m_listIndex[at(list)] : -1; }
 
-void PregnancyForm::chooseListItem(int contexte, int index)
+void PregnancyForm::chooseListItem(List list, int index)
 {
-    if (!knownContexte(contexte))
+    if (!known(list))
         return;
-    m_listIndex[at(contexte)] = index;
-    recomputeMilestone(contexte);
+    m_listIndex[at(list)] = index;
+    recomputeMilestone(list);
 }
 
-void PregnancyForm::recomputeMilestone(int contexte)
+void PregnancyForm::recomputeMilestone(List list)
 {
-    const std::optional<QDate> base = date(baseFieldOf(contexte));
+    const std::optional<QDate> base = date(baseFieldOf(list));
     if (base)
-        setLabel(resultLabelOf(contexte), actualiseDate(contexte, listIndex(contexte), *base));
+        setLabel(resultLabelOf(list), actualiseDate(list, listIndex(list), *base));
 }
 
 QDate PregnancyForm::calendarDay() const { return m_calendarDay; }
@@ -122,25 +122,25 @@ void PregnancyForm::actualiseDateGen()
     setLabel(Label::TermeTheorique, term ? DateText::longPattern(*term) : QString());
     setText(Field::Acc, term ? DateText::shortForm(*term) : QString());
     setLabel(Label::Datation, PregnancyStatus::actualiseDatation(ddg, m_today()));
-    setLabel(Label::Adm0, actualiseDate(kDiversContexte, listIndex(kDiversContexte), *ddg));
-    setLabel(Label::Adm1, actualiseDate(kPrenatalContexte, listIndex(kPrenatalContexte), *ddg));
+    setLabel(Label::Adm0, actualiseDate(List::Divers, listIndex(List::Divers), *ddg));
+    setLabel(Label::Adm1, actualiseDate(List::Prenatal, listIndex(List::Prenatal), *ddg));
     const std::optional<QDate> ddr = DateText::addDays(*ddg, -14);
     setText(Field::Ddr, ddr ? DateText::shortForm(*ddr) : QString());
     // The two derived fields may be out of range at the very ends of the
     // calendar; their milestones are then emptied like any other result.
-    setLabel(Label::Med0, actualiseDate(kMedicalContexte, listIndex(kMedicalContexte), ddr.value_or(QDate())));
-    setLabel(Label::Post0, actualiseDate(kPostnatalContexte, listIndex(kPostnatalContexte), term.value_or(QDate())));
+    setLabel(Label::Med0, actualiseDate(List::Medical, listIndex(List::Medical), ddr.value_or(QDate())));
+    setLabel(Label::Post0, actualiseDate(List::Postnatal, listIndex(List::Postnatal), term.value_or(QDate())));
     showCalendarStatus();
     showAmenorrhoea();
 }
 
-QString PregnancyForm::actualiseDate(int contexte, int index, const QDate &dtrans)
+QString PregnancyForm::actualiseDate(List list, int index, const QDate &dtrans)
 {
-    if (contexte == kMedicalContexte)
+    if (list == List::Medical)
         slot(Field::Ddr).modified = false;
-    else if (contexte == kPostnatalContexte)
+    else if (list == List::Postnatal)
         slot(Field::Acc).modified = false;
-    return Milestones::actualiseDate(contexte, index, dtrans, date(Field::Ddg));
+    return Milestones::actualiseDate(list, index, dtrans, date(Field::Ddg));
 }
 
 void PregnancyForm::normaliseAndRecompute(Field field, const QDate &day)
@@ -148,8 +148,8 @@ void PregnancyForm::normaliseAndRecompute(Field field, const QDate &day)
     setText(field, DateText::shortForm(day));
     switch (field) {
     case Field::Ddg: actualiseDateGen(); break;
-    case Field::Ddr: recomputeMilestone(kMedicalContexte); break;
-    case Field::Acc: recomputeMilestone(kPostnatalContexte); break;
+    case Field::Ddr: recomputeMilestone(List::Medical); break;
+    case Field::Acc: recomputeMilestone(List::Postnatal); break;
     }
 }
 
@@ -192,8 +192,8 @@ void PregnancyForm::load(const QDate &ddg, const QDate &ddr, const QDate &acc)
     actualiseDateGen();
     setText(Field::Ddr, shortOrEmpty(ddr));
     if (DateText::inRange(ddr))
-        setLabel(Label::Med0, actualiseDate(kMedicalContexte, listIndex(kMedicalContexte), ddr));
+        setLabel(Label::Med0, actualiseDate(List::Medical, listIndex(List::Medical), ddr));
     setText(Field::Acc, shortOrEmpty(acc));
     if (DateText::inRange(acc))
-        setLabel(Label::Post0, actualiseDate(kPostnatalContexte, listIndex(kPostnatalContexte), acc));
+        setLabel(Label::Post0, actualiseDate(List::Postnatal, listIndex(List::Postnatal), acc));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pregnancy/Milestones.h"
+
 #include <QDate>
 #include <QObject>
 #include <QString>
@@ -48,11 +50,11 @@ public:
 
     QString label(Label label) const;
 
-    // Milestone lists, by contexte 0..3 (see Milestones).
-    int listIndex(int contexte) const;
+    // The chosen item of a milestone list; -1 for an unknown list.
+    int listIndex(Milestones::List list) const;
     // The user picks an item: its result is recomputed when the list's base
     // field holds a date, and kept otherwise.
-    void chooseListItem(int contexte, int index);
+    void chooseListItem(Milestones::List list, int index);
 
     QDate calendarDay() const;
     // The calendar tab's day changed: show it and its status.
@@ -61,9 +63,9 @@ public:
     // Recomputes everything from the start of pregnancy; does nothing unless
     // that field holds a date. Overwrites the last period and the delivery.
     void actualiseDateGen();
-    // The result of one milestone item; clears the last-period flag for
-    // contexte 2 and the delivery flag for contexte 3.
-    QString actualiseDate(int contexte, int index, const QDate &dtrans);
+    // The result of one milestone item; clears the last-period flag for the
+    // medical list and the delivery flag for the postnatal list.
+    QString actualiseDate(Milestones::List list, int index, const QDate &dtrans);
 
     // Enter in a field: normalise and recompute its dependants when it holds
     // a date, modified or not.
@@ -98,13 +100,13 @@ private:
     const DateField &slot(Field field) const;
     void setLabel(Label label, const QString &text);
     void normaliseAndRecompute(Field field, const QDate &date);
-    void recomputeMilestone(int contexte);
+    void recomputeMilestone(Milestones::List list);
     void showCalendarStatus();
     void showAmenorrhoea();
 
     Clock m_today;
     std::array<DateField, 3> m_fields;
     std::array<QString, kLabelCount> m_labels;
-    std::array<int, 4> m_listIndex{};
+    std::array<int, Milestones::kLists.size()> m_listIndex{};
     QDate m_calendarDay;
 };

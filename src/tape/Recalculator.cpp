@@ -44,7 +44,8 @@ void applyPending(State &s)
         s.accumulator.failed = true;
         return;
     }
-    const Operators::Outcome outcome = Operators::evaluate(s.accumulator.number, s.operand.number, s.op);
+    const Operators::Outcome outcome =
+        Operators::evaluate(s.accumulator.number, s.operand.number, Operators::named(s.op));
     if (outcome.accepted)
         s.accumulator.number = outcome.value;
     else
@@ -55,25 +56,22 @@ void applyPending(State &s)
 // decimals functions; a refusal marks the value as failed and keeps it.
 void applyFunction(Value &value, const QString &name, const QString &parameter)
 {
-    const int index = int(Functions::names().indexOf(name));
-    if (index == Functions::names().size() - 1) { // "+/-"
+    if (name == Functions::names().last()) { // "+/-"
         value.number = -1 * value.number;
         return;
     }
-    // Names in table order: key f and button for each.
-    static const int keyOf[] = {0, 1, 2, 2, 3, 4, 5, 6, 7, 7, 8, 8, 9, 10, 11};
-    static const int buttonOf[] = {1, 1, 1, 2, 1, 1, 1, 1, 1, 2, 1, 2, 1, 1, 1};
-    if (index < 0) {
+    const std::optional<Functions::Press> press = Functions::named(name);
+    if (!press) {
         value.failed = true;
         return;
     }
-    const int f = keyOf[index];
+    const FunctionKey f = press->key;
     if (Functions::needsDecimals(f) && value.number - std::trunc(value.number) == 0)
         return; // a whole value is left as it is
     // Column 3 holds the number as the keypad wrote it ("2", or "2,7" when
     // the answer had a decimal point); it is rounded as on the keypad.
     const double decimals = TextToNumber(parameter).value_or(LeadingNumber(parameter));
-    if (const std::optional<double> result = Functions::apply(f, buttonOf[index], value.number, decimals))
+    if (const std::optional<double> result = Functions::apply(f, press->button, value.number, decimals))
         value.number = *result;
     else
         value.failed = true;

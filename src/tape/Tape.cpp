@@ -10,39 +10,17 @@ void Tape::setCell(qint64 line, int column, const QString &text)
     emit lineChanged(line);
 }
 
-void Tape::setBackColor(qint64 line, quint32 color)
+void Tape::setKind(qint64 line, Kind kind)
 {
-    m_lines[std::size_t(line)].backColor = color;
+    m_lines[std::size_t(line)].kind = kind;
     emit lineChanged(line);
 }
 
-void Tape::setValueForeColor(qint64 line, quint32 color)
-{
-    m_lines[std::size_t(line)].valueForeColor = color;
-    emit lineChanged(line);
-}
-
-void Tape::strikeOut(qint64 line)
-{
-    TapeLine &l = m_lines[std::size_t(line)];
-    l.backColor = CancelBack;
-    l.valueForeColor = CancelFore;
-    emit lineChanged(line);
-}
+void Tape::strikeOut(qint64 line) { setKind(line, Kind::Cancel); }
 
 bool Tape::isStruckOut(qint64 line) const
 {
     return kind(line) == Kind::Cancel && !m_lines[std::size_t(line)].cellIsEmpty(OperatorColumn);
-}
-
-Tape::Kind Tape::kind(qint64 line) const
-{
-    switch (m_lines[std::size_t(line)].backColor) {
-    case FunctionBack: return Kind::Function;
-    case TotalBack: return Kind::Total;
-    case CancelBack: return Kind::Cancel;
-    default: return Kind::Operand;
-    }
 }
 
 QString Tape::comment(qint64 line) const { return cell(line, CommentColumn).trimmed(); }

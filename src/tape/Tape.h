@@ -25,13 +25,12 @@ public:
     const TapeLine &line(qint64 index) const { return m_lines[std::size_t(index)]; }
     QString cell(qint64 line, int column) const override;
     void setCell(qint64 line, int column, const QString &text) override;
-    void setBackColor(qint64 line, quint32 color) override;
-    void setValueForeColor(qint64 line, quint32 color) override;
-    Kind kind(qint64 line) const override;
+    void setKind(qint64 line, Kind kind) override;
+    Kind kind(qint64 line) const override { return m_lines[std::size_t(line)].kind; }
 
     // A struck-out line: a line of a calculation whose value was replaced
-    // before the calculation went on. It keeps its operator and value, takes
-    // the colours of a cancel line and is left out of the recalculation.
+    // before the calculation went on. It keeps its operator and value, becomes
+    // a cancel line and is left out of the recalculation.
     void strikeOut(qint64 line) override;
     bool isStruckOut(qint64 line) const;
 

@@ -1,7 +1,6 @@
 #include "tape/TapeFile.h"
 
 #include "calc/CalcEngine.h"
-#include "calc/NumberText.h"
 #include "tape/Tape.h"
 #include "tape/TapeFileFormat.h"
 
@@ -48,19 +47,8 @@ TapeFile::Loaded TapeFile::load(const QString &path)
 
 void TapeFile::apply(Tape &tape, CalcEngine &engine, TapeLines lines)
 {
-    double accumulator = 0;
-    EntryState state = EntryState::Cleared;
-    if (!lines.empty()) {
-        const QString value = lines.back().cell(Tape::ValueColumn);
-        if (value != QLatin1String("Annulation") && value != QLatin1String("Erreur!")) {
-            if (const std::optional<double> number = TextToNumber(value)) {
-                accumulator = *number;
-                state = EntryState::ResultShown;
-            }
-        }
-    }
     tape.replace(std::move(lines));
-    engine.restart(accumulator, state);
+    engine.resumeFromTape();
 }
 
 bool TapeFile::canStoreComment(const QString &comment, QString *message)

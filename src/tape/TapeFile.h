@@ -36,8 +36,7 @@ public:
     static Loaded load(const QString &path);
 
     // Puts the loaded lines on the tape and continues the calculator from
-    // the value of the last one (0 and Cleared after "Annulation", "Erreur!",
-    // anything that is not a number, or no line at all).
+    // the value of the last one (CalcEngine::resumeFromTape).
     static void apply(Tape &tape, CalcEngine &engine, TapeLines lines);
 
     // For the comment editor: a comment the file can hold unchanged.

@@ -1,6 +1,5 @@
 #include "tape/TapeFileFormat.h"
 
-#include "tape/Tape.h"
 #include "tape/TapeFieldReader.h"
 #include "tape/Windows1252.h"
 
@@ -75,7 +74,7 @@ TapeFileFormat::ReadResult TapeFileFormat::read(QIODevice &device, qsizetype chu
                 return failed();
             line.setCellUtf8(column, decoded);
         }
-        colourByKind(line, unsigned(*kind));
+        line.kind = kindOfCode(unsigned(*kind));
         result.lines.pushBack(std::move(line));
     }
     if (fields.deviceFailed())
@@ -175,23 +174,21 @@ bool TapeFileFormat::canStoreComment(const QString &comment, QString *message)
 
 quint8 TapeFileFormat::kindOf(const TapeLine &line)
 {
-    switch (line.backColor) {
-    case Tape::CancelBack: return 3;
-    case Tape::TotalBack: return 2;
-    case Tape::FunctionBack: return 1;
-    default: return 0;
+    switch (line.kind) {
+    case CalcTape::Kind::Cancel: return 3;
+    case CalcTape::Kind::Total: return 2;
+    case CalcTape::Kind::Function: return 1;
+    case CalcTape::Kind::Operand: break;
     }
+    return 0;
 }
 
-void TapeFileFormat::colourByKind(TapeLine &line, unsigned kind)
+CalcTape::Kind TapeFileFormat::kindOfCode(unsigned code)
 {
-    switch (kind) {
-    case 1: line.backColor = Tape::FunctionBack; break;
-    case 2: line.backColor = Tape::TotalBack; break;
-    case 3:
-        line.backColor = Tape::CancelBack;
-        line.valueForeColor = Tape::CancelFore;
-        break;
-    default: break;
+    switch (code) {
+    case 1: return CalcTape::Kind::Function;
+    case 2: return CalcTape::Kind::Total;
+    case 3: return CalcTape::Kind::Cancel;
+    default: return CalcTape::Kind::Operand;
     }
 }

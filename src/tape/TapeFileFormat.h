@@ -24,7 +24,7 @@ public:
     {
         ReadStatus status = ReadStatus::NotATapeFile;
         QString version;
-        TapeLines lines; // coloured by their kind
+        TapeLines lines;
     };
     // Reads the device to its end, chunkSize bytes at a time.
     static ReadResult read(QIODevice &device, qsizetype chunkSize = 64 * 1024);
@@ -46,8 +46,8 @@ public:
     // *message says why, in French.
     static bool canStoreComment(const QString &comment, QString *message);
 
-    // Kind code of a line from its background colour, and the colours of a
-    // kind code (codes above 3 stay uncoloured, as operand lines).
+    // The digit a file gives a line's kind, and the kind of a digit read
+    // (codes above 3 are read as operand lines).
     static quint8 kindOf(const TapeLine &line);
-    static void colourByKind(TapeLine &line, unsigned kind);
+    static CalcTape::Kind kindOfCode(unsigned code);
 };

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "calc/CalcTape.h"
+
 #include <QString>
 #include <string>
 #include <string_view>
 
-// One line of the calculation tape: four cells, the background colour of
-// columns 0 and 1 (which tells the line's kind) and the text colour of
-// column 1. Colours are in the program's notation (0x00BBGGRR, or
-// 0x800000nn for system colour nn); 0 means "none set".
+// One line of the calculation tape: four cells and the line's kind.
 //
 // The four cells share one UTF-8 buffer. An operator and a number fit in
 // the string's own storage, so a long tape costs no allocation per line
@@ -24,8 +23,7 @@ public:
     void setCell(int column, QStringView text);
     void setCellUtf8(int column, std::string_view utf8);
 
-    quint32 backColor = 0;
-    quint32 valueForeColor = 0;
+    CalcTape::Kind kind = CalcTape::Kind::Operand;
 
 private:
     std::size_t begin(int column) const { return column == 0 ? 0 : m_ends[column - 1]; }

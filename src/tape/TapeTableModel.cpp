@@ -2,6 +2,7 @@
 
 #include "controls/ColorTranslate.h"
 #include "tape/Tape.h"
+#include "tape/TapeLineColours.h"
 
 #include <QBrush>
 
@@ -37,13 +38,13 @@ QVariant TapeTableModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole: return line.cell(column);
     case Qt::BackgroundRole:
-        if (column <= 1 && line.backColor != 0)
-            return QBrush(TranslateColor(line.backColor));
+        if (const quint32 back = TapeLineColours::back(line.kind); column <= 1 && back != 0)
+            return QBrush(TranslateColor(back));
         return {};
     case Qt::ForegroundRole:
         // Column 0 too: a struck-out line keeps its operator on the dark back.
-        if (column <= 1 && line.valueForeColor != 0)
-            return QBrush(TranslateColor(line.valueForeColor));
+        if (const quint32 fore = TapeLineColours::valueFore(line.kind); column <= 1 && fore != 0)
+            return QBrush(TranslateColor(fore));
         return {};
     case Qt::TextAlignmentRole:
         // Operators and values stand right-aligned, as in print.

@@ -3,6 +3,7 @@
 #include "support/KeySequence.h"
 #include "support/ScriptedPrompt.h"
 #include "tape/Tape.h"
+#include "tape/TapeLineColours.h"
 
 #include <QtTest>
 
@@ -320,7 +321,7 @@ private slots:
         engine.digitKey(1);
         for (int i = 0; i < 400; ++i)
             engine.digitKey(0);
-        engine.operatorKey(0);
+        engine.operatorKey(Operator::Add);
         QCOMPARE(prompt.messages.size(), 1);
         QCOMPARE(t.openLineIndex(), 0);
         QCOMPARE(engine.entryState(), EntryState::Typing);
@@ -341,8 +342,8 @@ private slots:
         press(engine, "12 + C");
         QCOMPARE(t.openLineIndex(), 2);
         QCOMPARE(t.cell(1, Tape::OperatorColumn), QString());
-        QCOMPARE(t.line(1).backColor, Tape::CancelBack);
-        QCOMPARE(t.line(1).valueForeColor, Tape::CancelFore);
+        QCOMPARE(TapeLineColours::back(t.line(1).kind), TapeLineColours::CancelBack);
+        QCOMPARE(TapeLineColours::valueFore(t.line(1).kind), TapeLineColours::CancelFore);
         QCOMPARE(t.kind(1), Tape::Kind::Cancel);
         QCOMPARE(engine.accumulator(), 0.0);
     }

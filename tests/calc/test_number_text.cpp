@@ -1,4 +1,5 @@
 #include "calc/DecimalText.h"
+#include "calc/FrenchNumber.h"
 #include "calc/NumberText.h"
 
 #include <QtTest>
@@ -76,6 +77,39 @@ private slots:
             QCOMPARE(*read, value);
     }
 
+    // The reader's options that the callers' own tables leave out; each row
+    // is read once with the options and once without them.
+    void frenchNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("options"); // g thousands, p full stop, c calculator form, n non-finite
+        QTest::addColumn<double>("value"); // with the options; NaN: refused
+        QTest::addColumn<double>("plainValue"); // without them; NaN: refused
+        const double no = qQNaN();
+        QTest::newRow("thousands") << QString::fromUtf8("-1\u202f234,5") << "g" << -1234.5 << no;
+        QTest::newRow("full stop") << "2.5" << "p" << 2.5 << no;
+        QTest::newRow("comma still read with full stop") << "2,5" << "p" << 2.5 << 2.5;
+        QTest::newRow("non-finite") << "inf" << "n" << qInf() << no;
+        QTest::newRow("calculator form, blanks around") << " 1E-400 " << "c" << 0.0 << no;
+    }
+    void frenchNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, options);
+        QFETCH(double, value);
+        QFETCH(double, plainValue);
+        const FrenchNumber::Options with{.thousandsSeparator = options.contains('g'),
+                                         .fullStop = options.contains('p'),
+                                         .calculatorForm = options.contains('c'),
+                                         .nonFinite = options.contains('n')};
+        for (const auto &[read, expected] : {std::pair{FrenchNumber::read(text, with), value},
+                                             std::pair{FrenchNumber::read(text), plainValue}}) {
+            QCOMPARE(read.has_value(), !qIsNaN(expected));
+            if (read)
+                QCOMPARE(*read, expected);
+        }
+    }
+
     void roundTrip()
     {
         // Every text NumberToText writes reads back to the same text.
@@ -101,6 +135,14 @@ private slots:
         QTest::newRow("huge") << "1E999" << HUGE_VAL;
         QTest::newRow("huge exponent") << "10E99999999999999999999" << HUGE_VAL;
         QTest::newRow("tiny exponent") << "0.01E-99999999999999999999" << 0.0;
+        QTest::newRow("plus") << "+2" << 2.0;
+        QTest::newRow("negative exponent") << "2.5e-1x" << 0.25;
+        QTest::newRow("exponent sign only") << "7e+" << 7.0;
+        QTest::newRow("leading point") << ".5" << 0.5;
+        QTest::newRow("lone point") << "." << 0.0;
+        QTest::newRow("lone minus") << "-" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("second point stops") << "1.2.3" << 1.2;
     }
     void leadingNumber()
     {

@@ -174,36 +174,6 @@ private slots:
             QCOMPARE(*result, expected);
     }
 
-    void readLeadingNumber_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("digits") << "12" << 12.0;
-        QTest::newRow("trailing letters") << "12abc" << 12.0;
-        QTest::newRow("point") << "1.5" << 1.5;
-        QTest::newRow("comma stops") << "1,5" << 1.0;
-        QTest::newRow("minus") << "-3" << -3.0;
-        QTest::newRow("plus") << "+2" << 2.0;
-        QTest::newRow("exponent") << "1e3" << 1000.0;
-        QTest::newRow("capital exponent") << "1E2" << 100.0;
-        QTest::newRow("negative exponent") << "2.5e-1x" << 0.25;
-        QTest::newRow("bare exponent mark") << "7e" << 7.0;
-        QTest::newRow("exponent sign only") << "7e+" << 7.0;
-        QTest::newRow("leading point") << ".5" << 0.5;
-        QTest::newRow("lone point") << "." << 0.0;
-        QTest::newRow("lone minus") << "-" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("letters") << "abc" << 0.0;
-        QTest::newRow("leading blanks") << "  7" << 7.0;
-        QTest::newRow("second point stops") << "1.2.3" << 1.2;
-    }
-    void readLeadingNumber()
-    {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(IntervalField::readLeadingNumber(text), value);
-    }
-
     void fieldRules_data()
     {
         QTest::addColumn<QString>("locale");

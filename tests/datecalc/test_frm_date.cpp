@@ -70,7 +70,7 @@ private slots:
     {
         Window w;
         QCOMPARE(w.frm.windowTitle(), QStringLiteral("Calculateur de dates"));
-        QCOMPARE(w.frm.mode(), QString());
+        QCOMPARE(w.frm.mode(), DateCalcMode::None);
         QCOMPARE(w.frm.size(), QSize(556, 378));
         QVERIFY(w.get<QPushButton>("cmdMenu0")->isVisible() && w.get<QPushButton>("cmdMenu1")->isVisible());
         QVERIFY(w.lbl("lblInstruction")->text().isEmpty());
@@ -88,7 +88,7 @@ private slots:
     {
         Window w;
         w.click("cmdMenu0");
-        QCOMPARE(w.frm.mode(), QStringLiteral("Date"));
+        QCOMPARE(w.frm.mode(), DateCalcMode::Date);
         QCOMPARE(w.lbl("lblChoisi")->text(), QStringLiteral("Calcul d'une date à partir d'une date"));
         QCOMPARE(w.lbl("lblInstruction")->text(), shown(FrmDate::dateInstruction()));
         QVERIFY(w.depart()->isVisible() && w.arrivee()->isVisible());
@@ -197,7 +197,7 @@ private slots:
         Window w;
         w.click("cmdMenu0");
         w.click("cmdMenu1");
-        QCOMPARE(w.frm.mode(), QStringLiteral("Intervalle"));
+        QCOMPARE(w.frm.mode(), DateCalcMode::Interval);
         QCOMPARE(w.lbl("lblChoisi")->text(), QStringLiteral("Calcul d'un intervalle entre deux dates"));
         QCOMPARE(w.lbl("lblInstruction")->text(), shown(FrmDate::intervalInstruction()));
         QVERIFY(w.arrivee()->isEnabled());
@@ -259,7 +259,7 @@ private slots:
         QCOMPARE(w.field(1)->isVisible(), dateMode);
         QCOMPARE(w.lbl("lblRésultat1")->isVisible(), !dateMode);
         QVERIFY(!w.lbl("lblExplication")->isVisible());
-        QCOMPARE(w.frm.mode(), dateMode ? QStringLiteral("Date") : QStringLiteral("Intervalle"));
+        QCOMPARE(w.frm.mode(), dateMode ? DateCalcMode::Date : DateCalcMode::Interval);
     }
 };
 

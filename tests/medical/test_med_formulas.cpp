@@ -144,7 +144,7 @@ private slots:
         if (result) {
             QCOMPARE(result->indexText, index);
             QCOMPARE(result->classText, classText);
-            QCOMPARE(result->picture, picture);
+            QCOMPARE(int(result->picture), picture);
         }
     }
 

@@ -62,7 +62,7 @@ private slots:
         QFETCH(int, contexte);
         QFETCH(int, index);
         QFETCH(QString, expected);
-        QCOMPARE(Milestones::actualiseDate(contexte, index, baseOf(contexte), kDdg), expected);
+        QCOMPARE(Milestones::actualiseDate(Milestones::List(contexte), index, baseOf(contexte), kDdg), expected);
     }
 
     // A last period typed four days later moves every medical landmark by four
@@ -80,7 +80,7 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(QString, expected);
-        QCOMPARE(Milestones::actualiseDate(2, index, QDate(2009, 1, 5), kDdg), expected);
+        QCOMPARE(Milestones::actualiseDate(Milestones::List::Medical, index, QDate(2009, 1, 5), kDdg), expected);
     }
 
     void monthEnds_data()
@@ -117,7 +117,7 @@ private slots:
         QFETCH(QDate, base);
         QFETCH(QDate, start);
         QFETCH(QString, expected);
-        QCOMPARE(Milestones::actualiseDate(contexte, index, base, start), expected);
+        QCOMPARE(Milestones::actualiseDate(Milestones::List(contexte), index, base, start), expected);
     }
 
     void nothingToShow_data()
@@ -147,7 +147,7 @@ private slots:
         QFETCH(QDate, base);
         QFETCH(bool, withStart);
         const std::optional<QDate> start = withStart ? std::optional<QDate>(kDdg) : std::nullopt;
-        QCOMPARE(Milestones::actualiseDate(contexte, index, base, start), QString());
+        QCOMPARE(Milestones::actualiseDate(Milestones::List(contexte), index, base, start), QString());
     }
 };
 

@@ -217,19 +217,20 @@ private slots:
         QFETCH(int, contexte);
         QFETCH(int, index);
         QFETCH(int, label);
+        const auto list = Milestones::List(contexte);
         QFETCH(QString, expected);
         PregnancyForm form(fixedToday());
         form.setText(Field::Ddg, "15/01/2009");
         form.confirm(Field::Ddg);
-        form.chooseListItem(contexte, index);
-        QCOMPARE(form.listIndex(contexte), index);
+        form.chooseListItem(list, index);
+        QCOMPARE(form.listIndex(list), index);
         QCOMPARE(form.label(Label(label)), expected);
 
         // A new start keeps the chosen items.
         form.setText(Field::Ddg, "22/01/2009");
         form.confirm(Field::Ddg);
         QVERIFY(form.label(Label(label)) != expected);
-        QCOMPARE(form.listIndex(contexte), index);
+        QCOMPARE(form.listIndex(list), index);
     }
 
     void listChoiceWithoutBaseKeepsTheResult()
@@ -238,12 +239,12 @@ private slots:
         form.setText(Field::Ddg, "15/01/2009");
         form.confirm(Field::Ddg);
         form.setText(Field::Ddr, "");
-        form.chooseListItem(2, 4);
+        form.chooseListItem(Milestones::List::Medical, 4);
         QCOMPARE(form.label(Label::Med0), QString("jusqu'au 04 mars 2009"));
 
         PregnancyForm empty(fixedToday());
         QSignalSpy labels(&empty, &PregnancyForm::labelChanged);
-        empty.chooseListItem(0, 2);
+        empty.chooseListItem(Milestones::List::Divers, 2);
         QCOMPARE(labels.count(), 0);
     }
 

@@ -21,12 +21,13 @@ inline void press(CalcEngine &engine, const QString &sequence)
         else if (key == "=") engine.equalsKey();
         else if (key == ",") engine.decimalKey();
         else if (key == "pi") engine.constantKey(0);
-        else if (ops.contains(key)) engine.operatorKey(int(ops.indexOf(key)));
-        else if (key.startsWith("MS")) engine.memoryKey(key.mid(2).toInt() - 1, 1);
-        else if (key.startsWith("MR")) engine.memoryKey(key.mid(2).toInt() - 1, 2);
+        else if (ops.contains(key)) engine.operatorKey(Operator(ops.indexOf(key)));
+        else if (key.startsWith("MS")) engine.memoryKey(key.mid(2).toInt() - 1, KeyButton::Left);
+        else if (key.startsWith("MR")) engine.memoryKey(key.mid(2).toInt() - 1, KeyButton::Right);
         else if (key.size() > 1 && key.startsWith('F')) {
             const bool right = key.endsWith('r');
-            engine.functionKey(key.mid(1, key.size() - (right ? 2 : 1)).toInt(), right ? 2 : 1);
+            engine.functionKey(FunctionKey(key.mid(1, key.size() - (right ? 2 : 1)).toInt()),
+                               right ? KeyButton::Right : KeyButton::Left);
         } else {
             for (QChar c : key) {
                 if (c == QLatin1Char(',')) engine.decimalKey();

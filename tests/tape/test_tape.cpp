@@ -3,6 +3,7 @@
 #include "support/ScriptedPrompt.h"
 #include "tape/Tape.h"
 #include "tape/TapeLine.h"
+#include "tape/TapeLineColours.h"
 #include "tape/TapeLines.h"
 
 #include <QSignalSpy>
@@ -73,9 +74,9 @@ private slots:
         QCOMPARE(tape.kind(2), Tape::Kind::Operand);
         QCOMPARE(tape.kind(3), Tape::Kind::Total);
         QCOMPARE(tape.kind(5), Tape::Kind::Cancel);
-        QCOMPARE(tape.line(1).backColor, 0xE0E0E0u);
-        QCOMPARE(tape.line(3).backColor, 0xC0C0C0u);
-        QCOMPARE(tape.line(0).backColor, 0u);
+        QCOMPARE(TapeLineColours::back(tape.line(1).kind), 0xE0E0E0u);
+        QCOMPARE(TapeLineColours::back(tape.line(3).kind), 0xC0C0C0u);
+        QCOMPARE(TapeLineColours::back(tape.line(0).kind), 0u);
     }
 
     void comment()

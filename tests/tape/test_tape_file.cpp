@@ -5,6 +5,7 @@
 #include "tape/Tape.h"
 #include "tape/TapeFile.h"
 #include "tape/TapeFileFormat.h"
+#include "tape/TapeLineColours.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -245,8 +246,8 @@ private slots:
         QFETCH(quint32, fore);
         const auto result = TapeFileFormat::read(Head + QByteArray::number(kind) + ",\"\",\"1\",\"\",\"\"\r\n");
         QCOMPARE(result.lines.size(), std::size_t(1));
-        QCOMPARE(result.lines[0].backColor, back);
-        QCOMPARE(result.lines[0].valueForeColor, fore);
+        QCOMPARE(TapeLineColours::back(result.lines[0].kind), back);
+        QCOMPARE(TapeLineColours::valueFore(result.lines[0].kind), fore);
     }
 
     void savedLoadedSavedIsByteIdentical()
@@ -326,6 +327,9 @@ private slots:
                                        << int(EntryState::ResultShown) << "12,5";
         QTest::newRow("cancel line") << QByteArray("0,\"\",\"12\",\"\",\"\"\r\n3,\"\",\"Annulation\",\"\",\"\"\r\n")
                                      << 0.0 << int(EntryState::Cleared) << "0";
+        // A replaced operand is out of the calculation: nothing to go on with.
+        QTest::newRow("struck-out operand") << QByteArray("0,\"\",\"12\",\"\",\"\"\r\n3,\"+\",\"5\",\"\",\"\"\r\n")
+                                            << 0.0 << int(EntryState::Cleared) << "0";
         QTest::newRow("error line") << QByteArray("2,\"=\",\"Erreur!\",\"\",\"\"\r\n") << 0.0
                                     << int(EntryState::Cleared) << "0";
         QTest::newRow("value not a number") << QByteArray("0,\"\",\"abc\",\"\",\"\"\r\n") << 0.0
