@@ -7,7 +7,7 @@ namespace {
 const QString Group = QStringLiteral("Colors");
 const QString StyleKey = QStringLiteral("Style");
 
-QString colorKey(std::size_t k) { return QStringLiteral("Color%1").arg(k + 1); }
+QString colorKey(int number) { return QStringLiteral("Color%1").arg(number); }
 
 } // namespace
 
@@ -30,10 +30,11 @@ int AppearanceStore::style() const
 AppearanceColors AppearanceStore::customColors() const
 {
     AppearanceColors colors = AppearanceStyle::defaultCustom();
-    for (std::size_t k = 0; k < colors.size(); ++k) {
-        const QVariant stored = m_settings->value(Group + '/' + colorKey(k));
+    for (int number = 1; number <= ColorRoleCount; ++number) {
+        const ColorRole role = colorRoleNumbered(number);
+        const QVariant stored = m_settings->value(Group + '/' + colorKey(number));
         if (stored.isValid())
-            colors[k] = AppearanceStyle::parseColor(stored.toString(), colors[k]);
+            colors[role] = AppearanceStyle::parseColor(stored.toString(), colors[role]);
     }
     return colors;
 }
@@ -49,8 +50,8 @@ void AppearanceStore::save(int style, const AppearanceColors &custom)
     m_settings->beginGroup(Group);
     m_settings->setValue(StyleKey, QString::number(style));
     if (style == AppearanceStyle::Custom)
-        for (std::size_t k = 0; k < custom.size(); ++k)
-            m_settings->setValue(colorKey(k), AppearanceStyle::colorText(custom[k]));
+        for (int number = 1; number <= ColorRoleCount; ++number)
+            m_settings->setValue(colorKey(number), AppearanceStyle::colorText(custom[colorRoleNumbered(number)]));
     m_settings->endGroup();
     m_settings->sync();
 }

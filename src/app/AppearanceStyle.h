@@ -2,11 +2,26 @@
 
 #include <QString>
 #include <array>
+#include <cstddef>
 
-// The calculator's colours: window and keys, key symbols, grid, display
-// background, display text, in the program's notation (0x00BBGGRR, or
-// 0x800000nn for the system colour nn).
-using AppearanceColors = std::array<quint32, 5>;
+// The calculator's colour roles: window and keys, key symbols, grid, display
+// background, display text. The settings store ("Color1" ... "Color5") and
+// the custom buttons of the "Personnalisation" window number them 1 to 5 in
+// this order.
+enum class ColorRole { Window, KeyText, Grid, DisplayBack, DisplayText };
+constexpr int ColorRoleCount = 5;
+constexpr ColorRole colorRoleNumbered(int number) { return ColorRole(number - 1); }
+
+// The calculator's colour for each role, in the program's notation
+// (0x00BBGGRR, or 0x800000nn for the system colour nn).
+struct AppearanceColors
+{
+    std::array<quint32, ColorRoleCount> values{};
+
+    quint32 &operator[](ColorRole role) { return values[std::size_t(role)]; }
+    quint32 operator[](ColorRole role) const { return values[std::size_t(role)]; }
+    friend bool operator==(const AppearanceColors &, const AppearanceColors &) = default;
+};
 
 // The three predefined styles and the custom one, and how their values are
 // written as text in the settings store.

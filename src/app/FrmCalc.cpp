@@ -46,9 +46,6 @@ constexpr int GridWidth = 232;
 constexpr int Margin = 8;
 constexpr qreal DisplayPointSize = 16;
 
-const QString CalculatorMode = QStringLiteral("Rondovinette");
-const QString GridMode = QStringLiteral("Grille");
-
 int modifierMask(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? KeyboardMap::ShiftMask : 0)
@@ -66,8 +63,7 @@ FrmCalc::FrmCalc(QWidget *parent)
       m_document(new TapeDocument(*m_tape, this)),
       m_ownPrompt(std::make_unique<QtUserPrompt>(this)),
       m_prompt(m_ownPrompt.get()),
-      m_engine(std::make_unique<CalcEngine>(*m_tape, *m_prompt)),
-      m_gridKeyTag(CalculatorMode)
+      m_engine(std::make_unique<CalcEngine>(*m_tape, *m_prompt))
 {
     setWindowTitle(m_document->caption());
     connect(m_document, &TapeDocument::captionChanged, this, &QWidget::setWindowTitle);
@@ -107,9 +103,7 @@ FrmCalc::FrmCalc(QWidget *parent)
     connect(m_grid, &TapeView::editRequested, this, &FrmCalc::openEdit);
 
     m_editFrame = new EditFrame(central);
-    connect(m_editFrame, &EditFrame::removeClicked, this, [this] { editButton(0); });
-    connect(m_editFrame, &EditFrame::okClicked, this, [this] { editButton(1); });
-    connect(m_editFrame, &EditFrame::cancelClicked, this, [this] { editButton(2); });
+    connect(m_editFrame, &EditFrame::buttonClicked, this, &FrmCalc::editButton);
 
     // The window can grow: the grid takes the extra room, the rest keeps its
     // place and size; the smallest window is the one laid out here.
@@ -235,7 +229,7 @@ GdiKey *FrmCalc::key(KeyId id) const
     return nullptr;
 }
 
-bool FrmCalc::isGridMode() const { return m_gridKeyTag == GridMode; }
+bool FrmCalc::isGridMode() const { return m_mode == CalcMode::Grid; }
 
 QString FrmCalc::displayText() const { return m_display->text(); }
 
@@ -245,14 +239,15 @@ void FrmCalc::applyAppearance(const Colors &colors)
 {
     m_colors = colors;
     for (const auto &[id, key] : m_keys) {
-        key->setBackColor(colors[0]);
-        key->setForeColor(colors[1]);
+        key->setBackColor(colors[ColorRole::Window]);
+        key->setForeColor(colors[ColorRole::KeyText]);
     }
     centralWidget()->setStyleSheet(
         QStringLiteral("QWidget#fond { background: %1; }"
                        "QLabel#lblAffich { background: %2; color: %3; }"
                        "QTableView#flxCalc { background: %4; }")
-            .arg(colorCss(colors[0]), colorCss(colors[3]), colorCss(colors[4]), colorCss(colors[2])));
+            .arg(colorCss(colors[ColorRole::Window]), colorCss(colors[ColorRole::DisplayBack]),
+                 colorCss(colors[ColorRole::DisplayText]), colorCss(colors[ColorRole::Grid])));
     centralWidget()->setAttribute(Qt::WA_StyledBackground);
     drawKeyFaces();
 }
@@ -273,7 +268,7 @@ void FrmCalc::drawGridKeyFace()
 {
     m_gridKey->cls();
     m_gridKey->drawRoundRect(0, 0, Keypad::GridKeyWidthPixels, Keypad::GridKeyHeightPixels, 14, 14);
-    for (const GlyphSegment &segment : KeyGlyphs::gridCaption(!isGridMode()))
+    for (const GlyphSegment &segment : KeyGlyphs::gridCaption(m_mode))
         m_gridKey->drawLine(segment.to.x(), segment.to.y(), segment.from.x(), segment.from.y());
     m_gridKey->setAccessibleName(isGridMode() ? QStringLiteral("Retour") : QStringLiteral("Editer la grille"));
     m_gridKey->refresh();
@@ -363,17 +358,18 @@ void FrmCalc::showOnDisplay(const QString &text)
 void FrmCalc::toggleMode()
 {
     if (isGridMode()) {
-        setGridMode(false);
+        setMode(CalcMode::Keypad);
         return;
     }
     if (m_tape->openLineIndex() == 0 || m_engine->operationInProgress())
         return;
-    setGridMode(true);
+    setMode(CalcMode::Grid);
 }
 
-void FrmCalc::setGridMode(bool grid)
+void FrmCalc::setMode(CalcMode mode)
 {
-    m_gridKeyTag = grid ? GridMode : CalculatorMode;
+    m_mode = mode;
+    const bool grid = mode == CalcMode::Grid;
     drawGridKeyFace();
     m_previewKeys = !grid;
     m_fileMenu->setEnabled(!grid);
@@ -477,11 +473,11 @@ void FrmCalc::openEdit(int row)
     m_grid->setEnabled(false);
 }
 
-void FrmCalc::editButton(int index)
+void FrmCalc::editButton(LineEditor::Button button)
 {
     if (!m_editor)
         return;
-    if (index == 1) {
+    if (button == LineEditor::Button::Ok) {
         // A comment the tape file could not hold back unchanged is refused here.
         const LineEditor::Fields fields = m_editFrame->fields();
         QString message;
@@ -494,7 +490,7 @@ void FrmCalc::editButton(int index)
             m_editFrame->focusOperand();
             return;
         }
-    } else if (index == 0) {
+    } else if (button == LineEditor::Button::Remove) {
         m_editor->remove();
     }
     // Finish: the calculator goes on from the edited tape.

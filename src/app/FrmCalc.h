@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/AppearanceStyle.h"
+#include "calc/CalcMode.h"
 #include "calc/KeyId.h"
+#include "tape/LineEditor.h"
 
 #include <QMainWindow>
 #include <array>
@@ -8,7 +11,6 @@
 
 class CalcEngine;
 class EditFrame;
-class LineEditor;
 class GdiKey;
 class KeyClickSimulator;
 class QAction;
@@ -30,9 +32,7 @@ public:
     explicit FrmCalc(QWidget *parent = nullptr);
     ~FrmCalc() override;
 
-    // The five colour roles: window and keys, key symbols, grid, display
-    // background, display text.
-    using Colors = std::array<quint32, 5>;
+    using Colors = AppearanceColors;
     void applyAppearance(const Colors &colors);
 
     // For tests: replace the message and input boxes.
@@ -65,14 +65,14 @@ private:
     void drawKeyFaces();
     void drawGridKeyFace();
     void toggleMode();
-    void setGridMode(bool grid);
+    void setMode(CalcMode mode);
     void storeFromGrid(int row, int memory);
     TapeFileCommands fileCommands();
     void newTape();
     void copy();
     void paste();
     void openEdit(int row);
-    void editButton(int index);
+    void editButton(LineEditor::Button button);
     void removeCancelledCalculations();
 
     std::unique_ptr<Tape> m_tape;
@@ -83,7 +83,7 @@ private:
     KeyClickSimulator *m_keyboard = nullptr;
     QVector<QPair<KeyId, GdiKey *>> m_keys;
     GdiKey *m_gridKey = nullptr;
-    QString m_gridKeyTag;
+    CalcMode m_mode = CalcMode::Keypad;
     QLabel *m_display = nullptr;
     TapeView *m_grid = nullptr;
     TapeTableModel *m_model = nullptr;

@@ -18,8 +18,6 @@
 
 namespace {
 
-enum Role { Background, KeyText, Grid, DisplayBack, DisplayText };
-
 constexpr quint32 ActiveTitleBar = 0x80000002;
 constexpr quint32 ActiveTitleText = 0x80000009;
 constexpr quint32 MenuBar = 0x80000004;
@@ -86,8 +84,8 @@ FrmConfig::FrmConfig(int style, const AppearanceColors &stored, ColorChoice choo
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    for (std::size_t k = 0; k < m_swatches.size(); ++k)
-        paint(m_swatchShapes[k], m_swatches[k]);
+    for (int k = 1; k <= ColorRoleCount; ++k)
+        paint(m_swatchShapes[std::size_t(k - 1)], m_swatches[colorRoleNumbered(k)]);
     // A stored style the window cannot offer selects the first one.
     selectStyle(style >= AppearanceStyle::First && style <= AppearanceStyle::Custom ? style : AppearanceStyle::Default);
 }
@@ -255,29 +253,30 @@ void FrmConfig::styleClicked(int style)
         m_preview = m_swatches;
     } else {
         const AppearanceColors colors = AppearanceStyle::predefined(style);
-        m_preview = {colors[Background], colors[KeyText], colors[Background], 0xE0E0E0, 0x000000};
+        m_preview = {colors[ColorRole::Window], colors[ColorRole::KeyText], colors[ColorRole::Window], 0xE0E0E0,
+                     0x000000};
     }
     showPreview();
 }
 
 void FrmConfig::customClicked(int k)
 {
-    const std::size_t index = std::size_t(k - 1);
-    const qint64 chosen = m_chooser(m_swatches[index]);
+    const ColorRole role = colorRoleNumbered(k);
+    const qint64 chosen = m_chooser(m_swatches[role]);
     if (chosen < 0)
         return;
-    m_swatches[index] = quint32(chosen);
-    paint(m_swatchShapes[index], m_swatches[index]);
-    m_preview[index] = m_swatches[index];
+    m_swatches[role] = quint32(chosen);
+    paint(m_swatchShapes[std::size_t(k - 1)], m_swatches[role]);
+    m_preview[role] = m_swatches[role];
     showPreview();
 }
 
 void FrmConfig::showPreview()
 {
-    paint(m_background, m_preview[Background]);
+    paint(m_background, m_preview[ColorRole::Window]);
     m_grid->setStyleSheet(QStringLiteral("QTableWidget { background: %1; gridline-color: gray; }"
                                          "QHeaderView::section { background: %1; border: none; }")
-                              .arg(css(m_preview[Grid])));
+                              .arg(css(m_preview[ColorRole::Grid])));
     // The cells keep the grid's usual white; only what lies outside them takes the colour.
     for (int row = 0; row < m_grid->rowCount(); ++row)
         for (int col = 0; col < m_grid->columnCount(); ++col)
@@ -286,7 +285,7 @@ void FrmConfig::showPreview()
     displayFont.setPointSize(11);
     m_display->setFont(displayFont);
     m_display->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px inset gray; padding-right: 3px;")
-                                 .arg(css(m_preview[DisplayBack]), css(m_preview[DisplayText])));
+                                 .arg(css(m_preview[ColorRole::DisplayBack]), css(m_preview[ColorRole::DisplayText])));
     drawPreviewKeys();
 }
 
@@ -294,8 +293,8 @@ void FrmConfig::drawPreviewKeys()
 {
     for (int i = 0; i < 12; ++i) {
         GdiKey *key = m_keys[std::size_t(i)];
-        key->setBackColor(m_preview[Background]);
-        key->setForeColor(m_preview[KeyText]);
+        key->setBackColor(m_preview[ColorRole::Window]);
+        key->setForeColor(m_preview[ColorRole::KeyText]);
         key->drawCircle(13, 13, 13);
         for (const GlyphSegment &segment : KeyGlyphs::glyph(previewKeyId(i)))
             key->drawLine(segment.to.x(), segment.to.y(), segment.from.x(), segment.from.y());

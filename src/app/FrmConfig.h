@@ -34,7 +34,7 @@ public:
     // The first selected option, 1 to 4.
     int selectedStyle() const;
     void selectStyle(int style);
-    quint32 swatchColor(int k) const { return m_swatches[std::size_t(k - 1)]; }
+    quint32 swatchColor(int k) const { return m_swatches[colorRoleNumbered(k)]; }
     // What the preview shows, in the order of the calculator's colour roles.
     const AppearanceColors &previewColors() const { return m_preview; }
     QPushButton *customButton(int k) const { return m_customButtons[std::size_t(k - 1)]; }

@@ -461,10 +461,10 @@ QVector<GlyphSegment> glyph(KeyId key)
     return {};
 }
 
-QVector<GlyphSegment> gridCaption(bool calculatorMode)
+QVector<GlyphSegment> gridCaption(CalcMode mode)
 {
     Strokes s;
-    if (calculatorMode) {
+    if (mode == CalcMode::Keypad) {
         int x = 6;
         x = gridE(s, x);
         x = gridSmallD(s, x);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/CalcMode.h"
 #include "calc/KeyId.h"
 
 #include <QPoint>
@@ -19,9 +20,9 @@ namespace KeyGlyphs {
 // The symbol of a round key (not the outline circle).
 QVector<GlyphSegment> glyph(KeyId key);
 
-// The caption of the grid key: "Editer la grille" in calculator mode,
-// "Retour" in grid mode (not the rounded outline).
-QVector<GlyphSegment> gridCaption(bool calculatorMode);
+// The caption of the grid key: "Editer la grille" in keypad mode, "Retour"
+// in grid mode (not the rounded outline).
+QVector<GlyphSegment> gridCaption(CalcMode mode);
 
 // Every round key in drawing order: digits 0-9, constant, sign, decimal,
 // operators 0-6, equals, backspace, clear entry, clear, functions 0-11,

@@ -69,10 +69,9 @@ EditFrame::EditFrame(QWidget *parent) : QGroupBox(QStringLiteral("Edition de la 
         m_buttons[i]->setObjectName(QStringLiteral("cmdAction%1").arg(i));
         m_buttons[i]->setGeometry(InnerLeft + i * (InnerWidth / 3) + 2, toPixels(5415 - 600), InnerWidth / 3 - 4, 26);
     }
-    m_buttons[1]->setDefault(true);
-    connect(m_buttons[0], &QPushButton::clicked, this, &EditFrame::removeClicked);
-    connect(m_buttons[1], &QPushButton::clicked, this, &EditFrame::okClicked);
-    connect(m_buttons[2], &QPushButton::clicked, this, &EditFrame::cancelClicked);
+    button(LineEditor::Button::Ok)->setDefault(true);
+    for (const auto b : {LineEditor::Button::Remove, LineEditor::Button::Ok, LineEditor::Button::Cancel})
+        connect(button(b), &QPushButton::clicked, this, [this, b] { emit buttonClicked(b); });
     hide();
 }
 
@@ -85,7 +84,7 @@ void EditFrame::showFor(const LineEditor::Opening &opening)
     m_operationFrame->setVisible(opening.layout == L::Operand || opening.layout == L::FirstOperand);
     m_functionFrame->setVisible(opening.layout == L::Function);
     m_commentFrame->setVisible(true);
-    m_buttons[0]->setEnabled(opening.layout != L::Total);
+    button(LineEditor::Button::Remove)->setEnabled(opening.layout != L::Total);
     m_operator->setEnabled(opening.layout != L::FirstOperand);
     switch (opening.layout) {
     case L::Function:
@@ -136,6 +135,6 @@ void EditFrame::close()
     m_operationFrame->hide();
     m_functionFrame->hide();
     m_commentFrame->hide();
-    m_buttons[0]->setEnabled(true);
+    button(LineEditor::Button::Remove)->setEnabled(true);
     m_operator->setEnabled(true);
 }

@@ -24,12 +24,10 @@ public:
     void focusComment();
     void close();
 
-    QPushButton *button(int index) const { return m_buttons[index]; }
+    QPushButton *button(LineEditor::Button button) const { return m_buttons[int(button)]; }
 
 signals:
-    void removeClicked();
-    void okClicked();
-    void cancelClicked();
+    void buttonClicked(LineEditor::Button button);
 
 private:
     QGroupBox *m_operationFrame;
@@ -39,6 +37,6 @@ private:
     QLineEdit *m_operand;
     QComboBox *m_function;
     QLineEdit *m_comment;
-    QPushButton *m_buttons[3];
+    QPushButton *m_buttons[3]; // in the order of LineEditor::Button
     bool m_commentChanged = false;
 };

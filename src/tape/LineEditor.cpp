@@ -100,7 +100,7 @@ LineEditor::Outcome LineEditor::ok(Fields fields)
     case Tape::Kind::Total: return Outcome::Finished;
     case Tape::Kind::Function:
         if (fields.function != m_tape.cell(m_line, Tape::OperatorColumn)) {
-            if (fields.function == u"Arrond" || fields.function == u"Décimal")
+            if (const auto press = Functions::named(fields.function); press && Functions::needsDecimals(press->key))
                 m_tape.setCell(m_line, Tape::ParameterColumn, askDecimals());
             m_tape.setCell(m_line, Tape::OperatorColumn, fields.function);
             modified = true;

@@ -36,6 +36,9 @@ public:
 
     enum class Outcome { Finished, StayOpen };
 
+    // The edit frame's three buttons (cmdAction 0-2).
+    enum class Button { Remove, Ok, Cancel };
+
     LineEditor(Tape &tape, UserPrompt &prompt);
 
     // Nothing opens on the open line; a cancel line shows its message.

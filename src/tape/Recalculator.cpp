@@ -19,7 +19,7 @@ struct State
 {
     Value accumulator;
     Value operand;
-    QString op;
+    std::optional<Operator> op; // none for a symbol no operator has
     bool pending = false;
     bool operandRead = false; // an operand line since the first line or the last total
 };
@@ -44,8 +44,7 @@ void applyPending(State &s)
         s.accumulator.failed = true;
         return;
     }
-    const Operators::Outcome outcome =
-        Operators::evaluate(s.accumulator.number, s.operand.number, Operators::named(s.op));
+    const Operators::Outcome outcome = Operators::evaluate(s.accumulator.number, s.operand.number, s.op);
     if (outcome.accepted)
         s.accumulator.number = outcome.value;
     else
@@ -106,7 +105,7 @@ void recalculate(Tape &tape, qint64 first, qint64 last)
             const Value operand = read(tape.cell(i, Tape::ValueColumn));
             s.operand.number = operand.number;
             s.operand.failed = s.operand.failed || operand.failed;
-            s.op = tape.cell(i, Tape::OperatorColumn);
+            s.op = Operators::named(tape.cell(i, Tape::OperatorColumn));
             s.pending = true;
             s.operandRead = true;
             break;

@@ -47,7 +47,7 @@ private slots:
         SettingsSandbox::setColorText(QStringLiteral("Color1"), QStringLiteral("255"));
         AppearanceStore appearance;
         QCOMPARE(appearance.style(), style);
-        QCOMPARE(appearance.colors()[0], color1);
+        QCOMPARE(appearance.colors()[ColorRole::Window], color1);
     }
 
     void storedColor_data()
@@ -68,9 +68,9 @@ private slots:
         SettingsSandbox::setColorText(QStringLiteral("Style"), QStringLiteral("4"));
         SettingsSandbox::setColorText(QStringLiteral("Color2"), text);
         AppearanceStore appearance;
-        QCOMPARE(appearance.colors()[1], color);
+        QCOMPARE(appearance.colors()[ColorRole::KeyText], color);
         // The others keep their defaults.
-        QCOMPARE(appearance.colors()[3], quint32(0xE0E0E0));
+        QCOMPARE(appearance.colors()[ColorRole::DisplayBack], quint32(0xE0E0E0));
     }
 
     void customColorsAreReadWhateverTheStyle()
@@ -78,8 +78,8 @@ private slots:
         SettingsSandbox::setColorText(QStringLiteral("Style"), QStringLiteral("2"));
         SettingsSandbox::setColorText(QStringLiteral("Color4"), QStringLiteral("65280"));
         AppearanceStore appearance;
-        QCOMPARE(appearance.customColors()[3], quint32(0x00FF00));
-        QCOMPARE(appearance.colors()[3], quint32(0xE0E0E0));
+        QCOMPARE(appearance.customColors()[ColorRole::DisplayBack], quint32(0x00FF00));
+        QCOMPARE(appearance.colors()[ColorRole::DisplayBack], quint32(0xE0E0E0));
     }
 
     void predefinedStyleKeepsStoredColours()

@@ -235,7 +235,7 @@ private slots:
             const QImage image = display->grab().toImage();
             const qreal ratio = image.devicePixelRatio();
             const QRect inside = devicePixels(display->contentsRect(), ratio);
-            const QRect ink = inkBounds(image, inside, TranslateColor(colors[3]));
+            const QRect ink = inkBounds(image, inside, TranslateColor(colors[ColorRole::DisplayBack]));
             const QString where = QStringLiteral("style %1: ink %2..%3 in %4..%5").arg(style)
                 .arg(ink.left()).arg(ink.right()).arg(inside.left()).arg(inside.right());
             QVERIFY2(ink.left() > inside.left() + ratio && ink.right() < inside.right() - ratio, qPrintable(where));

@@ -68,7 +68,7 @@ private slots:
         QVERIFY(window.findChild<QRadioButton *>(QStringLiteral("optStyle%1").arg(selected))->isChecked());
         QCOMPARE(window.findChild<QGroupBox *>(QStringLiteral("fraPerso"))->isVisible(), selected == 4);
         for (int k = 1; k <= 5; ++k)
-            QCOMPARE(window.swatchColor(k), Stored[std::size_t(k - 1)]);
+            QCOMPARE(window.swatchColor(k), Stored[colorRoleNumbered(k)]);
     }
 
     void previewFollowsTheOption_data()
@@ -90,13 +90,13 @@ private slots:
         QCOMPARE(window.selectedStyle(), style);
         QCOMPARE(window.previewColors(), preview);
         for (int i = 0; i < 12; ++i) {
-            QCOMPARE(window.previewKey(i)->backColor(), preview[0]);
-            QCOMPARE(window.previewKey(i)->foreColor(), preview[1]);
+            QCOMPARE(window.previewKey(i)->backColor(), preview[ColorRole::Window]);
+            QCOMPARE(window.previewKey(i)->foreColor(), preview[ColorRole::KeyText]);
         }
         // The face is drawn: the symbol colour appears on the key.
         const QImage face = window.previewKey(0)->surface();
-        QCOMPARE(face.pixel(13, 0), TranslateColor(preview[1]).rgb());
-        QCOMPARE(face.pixel(3, 3), TranslateColor(preview[0]).rgb());
+        QCOMPARE(face.pixel(13, 0), TranslateColor(preview[ColorRole::KeyText]).rgb());
+        QCOMPARE(face.pixel(3, 3), TranslateColor(preview[ColorRole::Window]).rgb());
         saveShot(window, QStringLiteral("config-style%1").arg(style));
     }
 
@@ -117,14 +117,14 @@ private slots:
         window.show();
         answers << answer;
         QTest::mouseClick(window.customButton(k), Qt::LeftButton);
-        QCOMPARE(asked, QList<quint32>({Stored[std::size_t(k - 1)]}));
+        QCOMPARE(asked, QList<quint32>({Stored[colorRoleNumbered(k)]}));
         AppearanceColors expected = Stored;
         if (answer >= 0)
-            expected[std::size_t(k - 1)] = quint32(answer);
-        QCOMPARE(window.swatchColor(k), expected[std::size_t(k - 1)]);
+            expected[colorRoleNumbered(k)] = quint32(answer);
+        QCOMPARE(window.swatchColor(k), expected[colorRoleNumbered(k)]);
         QCOMPARE(window.previewColors(), expected);
-        QCOMPARE(window.previewKey(5)->backColor(), expected[0]);
-        QCOMPARE(window.previewKey(5)->foreColor(), expected[1]);
+        QCOMPARE(window.previewKey(5)->backColor(), expected[ColorRole::Window]);
+        QCOMPARE(window.previewKey(5)->foreColor(), expected[ColorRole::KeyText]);
     }
 
     void closing_data()

@@ -23,21 +23,6 @@ class TestOpenSaveFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void defaults()
-    {
-        COpenSaveFile dialog;
-        QCOMPARE(dialog.allowMultiSelect(), false);
-        QCOMPARE(dialog.createPrompt(), false);
-        QCOMPARE(dialog.fileMustExist(), false);
-        QCOMPARE(dialog.pathMustExist(), false);
-        QCOMPARE(dialog.hideReadOnly(), true);
-        QCOMPARE(dialog.readOnly(), false);
-        QCOMPARE(dialog.overWritePrompt(), true);
-        QCOMPARE(dialog.fileName(), QString());
-        QCOMPARE(dialog.fileTitle(), QString());
-        QCOMPARE(dialog.filterIndex(), 0);
-    }
-
     void nameFilters_data()
     {
         QTest::addColumn<QString>("filter");
@@ -75,17 +60,33 @@ private slots:
         QCOMPARE(folder, QDir(dir.path()).absolutePath());
     }
 
-    void saveAddsTheDefaultExtension()
+    void chosenFile_data()
     {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("save adds the default extension") << true << "calc1" << "calc1.dat";
+        QTest::newRow("open an existing file") << false << "bande.dat" << "bande.dat";
+    }
+
+    void chosenFile()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, typed);
+        QFETCH(QString, title);
         QTemporaryDir dir;
+        QFile existing(dir.filePath(QStringLiteral("bande.dat")));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
         COpenSaveFile dialog;
         dialog.setDefaultExt(QStringLiteral("dat"));
         dialog.setFilter(QStringLiteral("Calculs (*.dat)|*.dat"));
+        dialog.setFileMustExist(!save);
         dialog.setInitDir(dir.path());
-        whenShown<QFileDialog>([](QFileDialog *d) { typeAndAccept(d, QStringLiteral("calc1")); });
-        QVERIFY(dialog.showSave());
-        QCOMPARE(dialog.fileName(), QDir::toNativeSeparators(dir.filePath(QStringLiteral("calc1.dat"))));
-        QCOMPARE(dialog.fileTitle(), QStringLiteral("calc1.dat"));
+        whenShown<QFileDialog>([typed](QFileDialog *d) { typeAndAccept(d, typed); });
+        QCOMPARE(save ? int(dialog.showSave()) : dialog.showOpen(), 1);
+        QCOMPARE(dialog.fileName(), QDir::toNativeSeparators(dir.filePath(title)));
+        QCOMPARE(dialog.fileTitle(), title);
         QCOMPARE(dialog.filterIndex(), 1);
     }
 
@@ -110,20 +111,6 @@ private slots:
         QVERIFY(warned);
         QVERIFY(stillOpen);
         QCOMPARE(dialog.fileName(), QString());
-    }
-
-    void openReturnsTheChosenFile()
-    {
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("bande.dat")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        COpenSaveFile dialog;
-        dialog.setFileMustExist(true);
-        dialog.setInitDir(dir.path());
-        whenShown<QFileDialog>([](QFileDialog *d) { typeAndAccept(d, QStringLiteral("bande.dat")); });
-        QCOMPARE(dialog.showOpen(), 1);
-        QCOMPARE(dialog.fileTitle(), QStringLiteral("bande.dat"));
     }
 
     void cancelKeepsTheNamesAndSaysWhy()

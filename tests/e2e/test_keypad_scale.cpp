@@ -78,7 +78,7 @@ FaceGeometry geometryOf(const KeyId &id, bool pressed)
 {
     FaceGeometry face;
     if (id.group == KeyGroup::Grid) {
-        face.segments = KeyGlyphs::gridCaption(true);
+        face.segments = KeyGlyphs::gridCaption(CalcMode::Keypad);
         face.roundRect = true;
         return face;
     }

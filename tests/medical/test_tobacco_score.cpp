@@ -79,19 +79,6 @@ private slots:
         QCOMPARE(int(test.score()), 0);
         QCOMPARE(test.classText(), QStringLiteral("(pas ou peu de dépendance)"));
     }
-
-    // Every question offers its best answer once: the highest score is 12.
-    void maximumIsTwelve()
-    {
-        int maximum = 0;
-        for (int question = 0; question < TobaccoScore::QuestionCount; ++question) {
-            int best = 0;
-            for (int box : TobaccoScore::boxesOf(question))
-                best = std::max<int>(best, TobaccoScore::answerPoints(box));
-            maximum += best;
-        }
-        QCOMPARE(maximum, 12);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTobaccoScore)

@@ -4,14 +4,13 @@
 #include "pregnancy/FrmFiches.h"
 
 #include "FakeFicheView.h"
+#include "support/RecordFiles.h"
 #include "support/ScriptedPrompt.h"
 #include "support/Screenshot.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
 #include <QListView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -34,10 +33,6 @@ struct OpenerLog
         };
     }
 };
-
-} // namespace
-
-namespace {
 
 ZmtCommonCommand *button(FrmFiches &window, const char *name)
 {
@@ -63,11 +58,6 @@ private slots:
         FrmFiches window(Names, log.opener());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Ouvrir une fiche Grossesse"));
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblOuvrir"))->text(),
-                 QStringLiteral("Choisissez la fiche à ouvrir"));
-        QCOMPARE(button(window, "rndFiches0")->caption(), QStringLiteral("OK"));
-        QCOMPARE(button(window, "rndFiches1")->caption(), QStringLiteral("Annuler"));
         auto *list = window.findChild<QListView *>(QStringLiteral("lstFiches"));
         QCOMPARE(list->model()->rowCount(), Names.size());
         QCOMPARE(list->model()->index(2, 0).data().toString(), Names.at(2));
@@ -75,33 +65,42 @@ private slots:
         saveShot(window, QStringLiteral("frmFiches"));
     }
 
-    void okOpensTheSelectedRecord_data()
+    void choosing_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("byEnter");
-        QTest::newRow("first, as shown") << 0 << false;
-        QTest::newRow("accented") << 1 << false;
-        QTest::newRow("quote") << 2 << false;
-        QTest::newRow("last") << 3 << false;
-        QTest::newRow("Enter in the list") << 1 << true;
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("opened"); // none when cancelled
+        QTest::newRow("OK on the first, as shown") << 0 << "OK" << Names.at(0);
+        QTest::newRow("OK on the last") << 3 << "OK" << Names.at(3);
+        QTest::newRow("Enter in the list") << 1 << "Enter" << Names.at(1);
+        QTest::newRow("double click") << 2 << "double click" << Names.at(2);
+        QTest::newRow("Cancel") << 1 << "Cancel" << "";
     }
 
-    void okOpensTheSelectedRecord()
+    void choosing()
     {
         QFETCH(int, row);
-        QFETCH(bool, byEnter);
+        QFETCH(QString, how);
+        QFETCH(QString, opened);
         OpenerLog log;
         FrmFiches window(Names, log.opener());
         window.show();
-        if (row > 0)
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *list = window.findChild<QListView *>(QStringLiteral("lstFiches"));
+        const QPoint centre = list->visualRect(list->model()->index(row, 0)).center();
+        if (how == QLatin1String("double click")) {
+            // As the platform delivers it: a first click, then the double click.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        } else if (row > 0)
             selectRow(window, row);
-        if (byEnter)
-            QTest::keyClick(window.findChild<QListView *>(QStringLiteral("lstFiches")), Qt::Key_Return);
-        else
-            QTest::mouseClick(button(window, "rndFiches0"), Qt::LeftButton);
-        QCOMPARE(log.asked, QStringList{Names.at(row)});
+        if (how == QLatin1String("Enter"))
+            QTest::keyClick(list, Qt::Key_Return);
+        else if (how != QLatin1String("double click"))
+            QTest::mouseClick(button(window, how == QLatin1String("OK") ? "rndFiches0" : "rndFiches1"), Qt::LeftButton);
+        QCOMPARE(log.asked, opened.isEmpty() ? QStringList() : QStringList{opened});
         QVERIFY(!window.isVisible());
-        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(window.result(), int(opened.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
     }
 
     void failedOpeningKeepsTheWindow()
@@ -118,45 +117,13 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
-    void doubleClickOpens()
-    {
-        OpenerLog log;
-        FrmFiches window(Names, log.opener());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *list = window.findChild<QListView *>(QStringLiteral("lstFiches"));
-        const QPoint centre = list->visualRect(list->model()->index(1, 0)).center();
-        // A double click as the platform delivers it: a first click, then the double click.
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-        QCOMPARE(log.asked, QStringList{Names.at(1)});
-        QVERIFY(!window.isVisible());
-    }
-
-    void cancelOpensNothing()
-    {
-        OpenerLog log;
-        FrmFiches window(Names, log.opener());
-        window.show();
-        QTest::mouseClick(button(window, "rndFiches1"), Qt::LeftButton);
-        QVERIFY(log.asked.isEmpty());
-        QVERIFY(!window.isVisible());
-        QCOMPARE(window.result(), int(QDialog::Rejected));
-    }
-
     void openCommandThroughTheListWindow()
     {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("Fiches.gro"));
-        QCOMPARE(PregnancyRecordStore::createEmpty(path), RecordStoreStatus::Ok);
-        {
-            PregnancyRecordStore store(path);
-            QCOMPARE(store.save({QStringLiteral("Zoé"), QDate(2009, 1, 15), QDate(2009, 1, 2), QDate(2009, 10, 20)}),
-                     RecordStoreStatus::Ok);
-            QCOMPARE(store.save({QStringLiteral("Dupont"), QDate(2010, 6, 1), QDate(2010, 5, 18), QDate(2011, 3, 1)}),
-                     RecordStoreStatus::Ok);
-        }
+        RecordFiles files;
+        QVERIFY(files.ready());
+        const QString path = files.withRecords(
+            QStringLiteral("Fiches.gro"), {{QStringLiteral("Zoé"), QDate(2009, 1, 15), QDate(2009, 1, 2), QDate(2009, 10, 20)},
+                                           {QStringLiteral("Dupont"), QDate(2010, 6, 1), QDate(2010, 5, 18), QDate(2011, 3, 1)}});
         FakeFicheView view;
         FicheCommands commands(path, view);
         ScriptedPrompt prompt;

@@ -79,45 +79,26 @@ private slots:
         QVERIFY(m_files.ready());
     }
 
+    // A new file is empty, its owner's only, and keyed as SQLCipher keys it from the
+    // built-in passphrase, so any SQLCipher tool opens it; a practice password
+    // rekeys it with stronger derivation.
     void keysDerivedFromThePassphraseOrThePassword()
     {
-        const QString path = m_files.withRecords(QStringLiteral("derived.gro"), {record("Dupont", QDate(2009, 1, 15))});
-        // Without a practice password the file is keyed as SQLCipher keys it from the
-        // built-in passphrase, so any SQLCipher tool opens it with that passphrase.
-        QVERIFY(opensWith(path, rawKey(path, PregnancyRecordStore::defaultPassphrase(), EVP_sha1(), 64000)));
-        QVERIFY(opensWith(path, PregnancyRecordStore::defaultPassphrase()));
-
+        QCOMPARE(QFile::permissions(m_files.templatePath()) & PermissionBits, OwnerOnly);
+        const QString path = m_files.fresh(QStringLiteral("derived.gro"));
         PregnancyRecordStore store(path);
+        QStringList names{QStringLiteral("left over")};
+        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
+        QVERIFY(names.isEmpty());
+        QVERIFY(opensWith(path, rawKey(path, PregnancyRecordStore::defaultPassphrase(), EVP_sha1(), 64000)));
+        QVERIFY(opensWith(path, "583016Virel"));
+
+        QCOMPARE(store.save(record("Dupont", QDate(2009, 1, 15))), RecordStoreStatus::Ok);
         QCOMPARE(store.changePassword(Password), RecordStoreStatus::Ok);
         QVERIFY(opensWith(path, rawKey(path, Password, EVP_sha512(), 256000)));
         QVERIFY(!opensWith(path, rawKey(path, Password, EVP_sha512(), 255999)));
         QVERIFY(!opensWith(path, Password));
         QVERIFY(!opensWith(path, PregnancyRecordStore::defaultPassphrase()));
-    }
-
-    void createdFileIsEmptyAndKeyedWithThePassword()
-    {
-        const QString path = m_files.fresh(QStringLiteral("created.gro"));
-        PregnancyRecordStore store(path);
-        QStringList names{QStringLiteral("left over")};
-        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-        QVERIFY(names.isEmpty());
-        QCOMPARE(QFile::permissions(m_files.templatePath()) & PermissionBits, OwnerOnly);
-
-        // The file opens with the bare passphrase too, as any SQLCipher tool would.
-        SqlCipherDatabase db;
-        QVERIFY(db.openExisting(path));
-        QVERIFY(db.key("583016Virel"));
-        SqlCipherStatement columns(db, "SELECT Nom, DDG, DDR, ACC FROM Grossesse");
-        QVERIFY(columns.isValid());
-    }
-
-    void createRefusesAnExistingFile()
-    {
-        const QString path = m_files.withRecords(QStringLiteral("existing.gro"), {record("Dupont", QDate(2009, 1, 15))});
-        const QByteArray before = RecordFiles::read(path);
-        QCOMPARE(PregnancyRecordStore::createEmpty(path), RecordStoreStatus::CannotOpen);
-        QCOMPARE(RecordFiles::read(path), before);
     }
 
     void identifiersAndDatesRoundTrip_data()
@@ -171,44 +152,77 @@ private slots:
         QCOMPARE(names, QStringList{otherName + QStringLiteral(" autre")});
     }
 
-    void sameIdentifierWithoutRegardToCase_data()
+    // One write to a file holding `stored` (each with the first date): what it
+    // answers and the identifiers listed after, in French alphabetical order.
+    void writes_data()
     {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<bool>("same");
-        QTest::newRow("ascii") << "Dupont" << "DUPONT" << true;
-        QTest::newRow("accented capital") << "Élodie" << "élodie" << true;
-        QTest::newRow("accent typed apart") << QString::fromUtf8("Élodie") << QString::fromUtf8("E\u0301lodie") << true;
-        QTest::newRow("cedilla and ligature") << "ÇA ŒUVRE" << "ça œuvre" << true;
-        QTest::newRow("greek") << "ΣΟΦΊΑ" << "σοφία" << true;
-        QTest::newRow("sharp s, full folding") << "straße" << "STRASSE" << true;
-        QTest::newRow("capital sharp s") << "STRAẞE" << "strasse" << true;
-        QTest::newRow("ligature") << "ﬁligrane" << "FILIGRANE" << true;
-        QTest::newRow("no-break space") << "Anne\u00A0Marie" << "Anne Marie" << true;
-        QTest::newRow("full-width letters") << "ＤＵＰＯＮＴ" << "dupont" << true;
-        QTest::newRow("run of blanks") << "Anne   Marie" << "anne marie" << true;
-        QTest::newRow("accent differs") << "Elodie" << "Élodie" << false;
-        QTest::newRow("space differs") << "Anne Marie" << "Anne-Marie" << false;
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("replacing");
+        QTest::addColumn<RecordStoreStatus>("expected");
+        QTest::addColumn<QStringList>("names");
+        using S = RecordStoreStatus;
+        const QStringList two{"Dupont", "Durand"};
+        // Identifiers the record list takes for the same one, and two it keeps apart.
+        const QList<std::pair<const char *, const char *>> same{
+            {"Dupont", "DUPONT"}, {"Élodie", "élodie"}, {"Élodie", "E\u0301lodie"}, {"ÇA ŒUVRE", "ça œuvre"},
+            {"ΣΟΦΊΑ", "σοφία"}, {"straße", "STRASSE"}, {"STRAẞE", "strasse"}, {"ﬁligrane", "FILIGRANE"},
+            {"Anne\u00A0Marie", "Anne Marie"}, {"ＤＵＰＯＮＴ", "dupont"}, {"Anne   Marie", "anne marie"}};
+        for (const auto &[first, second] : same)
+            QTest::addRow("same: %s", second) << QStringList{first} << "save" << second << "" << S::Duplicate
+                                              << QStringList{first};
+        QTest::newRow("accent differs") << QStringList{"Élodie"} << "save" << "Elodie" << "" << S::Ok
+                                        << QStringList{"Elodie", "Élodie"};
+        QTest::newRow("space differs") << QStringList{"Anne-Marie"} << "save" << "Anne Marie" << "" << S::Ok
+                                       << QStringList{"Anne Marie", "Anne-Marie"};
+        QTest::newRow("French order") << QStringList{"Zoé", "élodie", "Émile", "anne", "Bernard", "Œdipe"} << "save"
+                                      << "Eve" << "" << S::Ok
+                                      << QStringList{"anne", "Bernard", "élodie", "Émile", "Eve", "Œdipe", "Zoé"};
+        QTest::newRow("overwrite keeps one record") << two << "save" << "DUPONT" << "Dupont" << S::Ok
+                                                    << QStringList{"DUPONT", "Durand"};
+        QTest::newRow("overwrite of a record deleted meanwhile") << QStringList() << "save" << "Dupont" << "Dupont"
+                                                                 << S::Ok << QStringList{"Dupont"};
+        QTest::newRow("rename onto another record") << two << "save" << "durand" << "Dupont" << S::Duplicate << two;
+        QTest::newRow("remove") << QStringList{"Dupont", "Durand", "Martin"} << "remove" << "durand" << "" << S::Ok
+                                << QStringList{"Dupont", "Martin"};
+        QTest::newRow("remove a missing record") << two << "remove" << "Martin" << "" << S::NotFound << two;
+        QTest::newRow("create over a file") << two << "create" << "" << "" << S::CannotOpen << two;
     }
 
-    void sameIdentifierWithoutRegardToCase()
+    void writes()
     {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        QFETCH(bool, same);
-        const QString path = m_files.fresh(QStringLiteral("case.gro"));
+        QFETCH(QStringList, stored);
+        QFETCH(QString, action);
+        QFETCH(QString, name);
+        QFETCH(QString, replacing);
+        QFETCH(RecordStoreStatus, expected);
+        QFETCH(QStringList, names);
+        const QDate first(2009, 1, 15);
+        const QDate written(2011, 1, 1);
+        QList<PregnancyRecord> records;
+        for (const QString &n : std::as_const(stored))
+            records << record(n, first);
+        const QString path = m_files.withRecords(QStringLiteral("writes.gro"), records);
+        const QByteArray before = RecordFiles::read(path);
         PregnancyRecordStore store(path);
-        QCOMPARE(store.save(record(first, QDate(2009, 1, 15))), RecordStoreStatus::Ok);
-        QCOMPARE(store.save(record(second, QDate(2010, 2, 20))),
-                 same ? RecordStoreStatus::Duplicate : RecordStoreStatus::Ok);
-
-        QStringList names;
-        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-        QCOMPARE(names.size(), same ? 1 : 2);
-        PregnancyRecord found;
-        QCOMPARE(store.find(first, found), RecordStoreStatus::Ok);
-        QCOMPARE(found.ddg, QDate(2009, 1, 15));
-        QCOMPARE(found.name, first);
+        if (action == QLatin1String("save"))
+            QCOMPARE(store.save(record(name, written), replacing), expected);
+        else if (action == QLatin1String("remove"))
+            QCOMPARE(store.remove(name), expected);
+        else
+            QCOMPARE(PregnancyRecordStore::createEmpty(path), expected);
+        if (expected != RecordStoreStatus::Ok)
+            QCOMPARE(RecordFiles::read(path), before);
+        QStringList listed;
+        QCOMPARE(store.names(listed), RecordStoreStatus::Ok);
+        QCOMPARE(listed, names);
+        for (const QString &n : std::as_const(names)) {
+            PregnancyRecord found;
+            QCOMPARE(store.find(n, found), RecordStoreStatus::Ok);
+            const bool isWritten = action == QLatin1String("save") && n == name && expected == RecordStoreStatus::Ok;
+            QCOMPARE(found, record(n, isWritten ? written : first));
+        }
     }
 
     void databaseItselfRefusesAFoldedDuplicate()
@@ -223,81 +237,6 @@ private slots:
         QVERIFY(insert.bind(3, FicheIdentifier::folded(QStringLiteral("ÉLODIE"))));
         QCOMPARE(insert.step(), SqlCipherStatement::Step::Error);
         QCOMPARE(db.lastError(), 2067); // SQLITE_CONSTRAINT_UNIQUE
-    }
-
-    void overwriteKeepsOneRecord()
-    {
-        const QString path = m_files.withRecords(QStringLiteral("overwrite.gro"),
-                                             {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1))});
-        PregnancyRecordStore store(path);
-        const PregnancyRecord changed{QStringLiteral("DUPONT"), QDate(2009, 2, 1), QDate(2009, 1, 10), QDate(2009, 11, 5)};
-        QCOMPARE(store.save(changed, QStringLiteral("Dupont")), RecordStoreStatus::Ok);
-        QStringList names;
-        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-        QCOMPARE(names, (QStringList{QStringLiteral("DUPONT"), QStringLiteral("Durand")}));
-        PregnancyRecord found;
-        QCOMPARE(store.find(QStringLiteral("dupont"), found), RecordStoreStatus::Ok);
-        QCOMPARE(found, changed);
-        QCOMPARE(store.find(QStringLiteral("Durand"), found), RecordStoreStatus::Ok);
-        QCOMPARE(found, record("Durand", QDate(2009, 3, 1)));
-    }
-
-    void overwriteOfARecordDeletedMeanwhileAddsItAgain()
-    {
-        const QString path = m_files.fresh(QStringLiteral("gone.gro"));
-        PregnancyRecordStore store(path);
-        QCOMPARE(store.save(record("Dupont", QDate(2009, 2, 1)), QStringLiteral("Dupont")), RecordStoreStatus::Ok);
-        PregnancyRecord found;
-        QCOMPARE(store.find(QStringLiteral("Dupont"), found), RecordStoreStatus::Ok);
-        QCOMPARE(found, record("Dupont", QDate(2009, 2, 1)));
-    }
-
-    void renameOntoAnotherRecordIsADuplicate()
-    {
-        const QString path = m_files.withRecords(QStringLiteral("rename.gro"),
-                                             {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1))});
-        PregnancyRecordStore store(path);
-        QCOMPARE(store.save(record("durand", QDate(2011, 1, 1)), QStringLiteral("Dupont")), RecordStoreStatus::Duplicate);
-        PregnancyRecord found;
-        QCOMPARE(store.find(QStringLiteral("Dupont"), found), RecordStoreStatus::Ok);
-        QCOMPARE(found, record("Dupont", QDate(2009, 1, 15)));
-        QCOMPARE(store.find(QStringLiteral("Durand"), found), RecordStoreStatus::Ok);
-        QCOMPARE(found, record("Durand", QDate(2009, 3, 1)));
-    }
-
-    void removeDeletesOnlyThatRecord()
-    {
-        const QString path = m_files.withRecords(QStringLiteral("remove.gro"),
-                                             {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1)),
-                                              record("Martin", QDate(2009, 4, 1))});
-        PregnancyRecordStore store(path);
-        QCOMPARE(store.remove(QStringLiteral("durand")), RecordStoreStatus::Ok);
-        QStringList names;
-        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-        QCOMPARE(names, (QStringList{QStringLiteral("Dupont"), QStringLiteral("Martin")}));
-    }
-
-    void removeOfAMissingRecordDeletesNothing()
-    {
-        const QString path = m_files.withRecords(QStringLiteral("remove-missing.gro"),
-                                             {record("Dupont", QDate(2009, 1, 15)), record("Durand", QDate(2009, 3, 1))});
-        PregnancyRecordStore store(path);
-        QCOMPARE(store.remove(QStringLiteral("Martin")), RecordStoreStatus::NotFound);
-        QStringList names;
-        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-        QCOMPARE(names.size(), 2);
-    }
-
-    void namesInFrenchAlphabeticalOrder()
-    {
-        const QDate d(2009, 1, 15);
-        const QString path = m_files.withRecords(QStringLiteral("order.gro"),
-                                             {record("Zoé", d), record("élodie", d), record("Émile", d), record("anne", d),
-                                              record("Bernard", d), record("Œdipe", d), record("Eve", d)});
-        PregnancyRecordStore store(path);
-        QStringList names;
-        QCOMPARE(store.names(names), RecordStoreStatus::Ok);
-        QCOMPARE(names, (QStringList{"anne", "Bernard", "élodie", "Émile", "Eve", "Œdipe", "Zoé"}));
     }
 
     void unreadableFileIsNeverWritten_data()
@@ -525,68 +464,48 @@ private slots:
         QCOMPARE(kept.ddg, QDate(2009, 1, 15));
     }
 
-    void simultaneousSavesLoseNothing()
+    void simultaneousSaves_data()
     {
-        const QString path = m_files.fresh(QStringLiteral("together.gro"));
-        constexpr int PerCopy = 40;
-        PregnancyRecordStore first(path);
-        PregnancyRecordStore second(path);
-        QStringList names;
-        // Derive both keys before the race so that the saves really overlap.
-        QCOMPARE(first.names(names), RecordStoreStatus::Ok);
-        QCOMPARE(second.names(names), RecordStoreStatus::Ok);
-
-        std::latch start(2);
-        int failures[2] = {0, 0};
-        auto run = [&](PregnancyRecordStore &store, int copy) {
-            start.arrive_and_wait();
-            for (int i = 0; i < PerCopy; ++i) {
-                const QString name = QStringLiteral("Copie %1 fiche %2").arg(copy).arg(i);
-                if (store.save(record(name, QDate(2009, 1, 1).addDays(i))) != RecordStoreStatus::Ok)
-                    ++failures[copy];
-            }
-        };
-        std::thread a(run, std::ref(first), 0);
-        std::thread b(run, std::ref(second), 1);
-        a.join();
-        b.join();
-        QCOMPARE(failures[0], 0);
-        QCOMPARE(failures[1], 0);
-        QCOMPARE(first.names(names), RecordStoreStatus::Ok);
-        QCOMPARE(names.size(), 2 * PerCopy);
+        QTest::addColumn<bool>("sameIdentifiers");
+        QTest::newRow("each copy its own records") << false;
+        QTest::newRow("one identifier in two letter cases") << true;
     }
 
-    void simultaneousSavesOfOneIdentifier()
+    // Two copies of the program save at once: nothing is lost, and of two saves of
+    // one identifier exactly one wins.
+    void simultaneousSaves()
     {
-        const QString path = m_files.fresh(QStringLiteral("same.gro"));
+        QFETCH(bool, sameIdentifiers);
+        const QString path = m_files.fresh(QStringLiteral("together.gro"));
         constexpr int Count = 30;
-        PregnancyRecordStore first(path);
-        PregnancyRecordStore second(path);
+        PregnancyRecordStore copies[2]{PregnancyRecordStore(path), PregnancyRecordStore(path)};
         QStringList names;
-        QCOMPARE(first.names(names), RecordStoreStatus::Ok);
-        QCOMPARE(second.names(names), RecordStoreStatus::Ok);
+        // Derive both keys before the race so that the saves really overlap.
+        QCOMPARE(copies[0].names(names), RecordStoreStatus::Ok);
+        QCOMPARE(copies[1].names(names), RecordStoreStatus::Ok);
 
         std::latch start(2);
         QList<RecordStoreStatus> results[2];
-        auto run = [&](PregnancyRecordStore &store, int copy) {
+        auto run = [&](int copy) {
             start.arrive_and_wait();
             for (int i = 0; i < Count; ++i) {
-                // The two copies type the same identifier in different letter cases.
-                QString name = QStringLiteral("Fiche commune %1").arg(i);
-                results[copy] << store.save(record(copy ? name.toUpper() : name, QDate(2009, 1, 1)));
+                const QString name = sameIdentifiers ? QStringLiteral("Fiche commune %1").arg(i)
+                                                     : QStringLiteral("Copie %1 fiche %2").arg(copy).arg(i);
+                results[copy] << copies[copy].save(record(copy ? name.toUpper() : name, QDate(2009, 1, 1)));
             }
         };
-        std::thread a(run, std::ref(first), 0);
-        std::thread b(run, std::ref(second), 1);
+        std::thread a(run, 0);
+        std::thread b(run, 1);
         a.join();
         b.join();
         for (int i = 0; i < Count; ++i) {
             const QList<RecordStoreStatus> pair{results[0].at(i), results[1].at(i)};
-            QVERIFY2(pair.count(RecordStoreStatus::Ok) == 1 && pair.count(RecordStoreStatus::Duplicate) == 1,
+            QVERIFY2(pair.count(RecordStoreStatus::Ok) == (sameIdentifiers ? 1 : 2)
+                         && pair.count(RecordStoreStatus::Duplicate) == (sameIdentifiers ? 1 : 0),
                      qPrintable(QString::number(i)));
         }
-        QCOMPARE(first.names(names), RecordStoreStatus::Ok);
-        QCOMPARE(names.size(), Count);
+        QCOMPARE(copies[0].names(names), RecordStoreStatus::Ok);
+        QCOMPARE(names.size(), sameIdentifiers ? Count : 2 * Count);
     }
 
 private:

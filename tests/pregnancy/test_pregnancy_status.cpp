@@ -65,25 +65,17 @@ private slots:
 
         const QDate g(2009, 1, 15);
         QTest::newRow("day before") << g << QDate(2009, 1, 14) << "Grossesse pas encore débutée !";
-        QTest::newRow("years before") << g << QDate(1990, 6, 1) << "Grossesse pas encore débutée !";
         QTest::newRow("conception") << g << g << "Conception !";
         QTest::newRow("term") << g << QDate(2009, 10, 15) << "A terme !";
         QTest::newRow("5 days past") << g << QDate(2009, 10, 20) << "Terme dépassé de 5 jour(s)";
-        QTest::newRow("1 day past") << g << QDate(2009, 10, 16) << "Terme dépassé de 1 jour(s)";
         QTest::newRow("next day") << g << QDate(2009, 1, 16) << during(1, 0, 2);
-        QTest::newRow("first week ends") << g << QDate(2009, 1, 21) << during(1, 0, 7);
-        QTest::newRow("second week") << g << QDate(2009, 1, 22) << during(2, 0, 8);
         QTest::newRow("first anniversary") << g << QDate(2009, 2, 15) << during(5, 1, 1);
         QTest::newRow("20 March") << g << QDate(2009, 3, 20) << "10e SG     2 mois 6 jour(s).";
-        QTest::newRow("day before term") << g << QDate(2009, 10, 14) << during(39, 8, 30);
         QTest::newRow("clamped anniversaries") << QDate(2009, 1, 31) << QDate(2009, 3, 30) << during(9, 2, 3);
         // After the clamped 28 February the count restarts from 31 January, not
         // from 28 January, so the first of February is the second day.
         QTest::newRow("day after a month-end start") << QDate(2009, 1, 31) << QDate(2009, 2, 1) << "1e SG     0 mois 2 jour(s).";
-        QTest::newRow("day before clamped anniversary") << QDate(2009, 1, 31) << QDate(2009, 2, 27) << during(4, 0, 28);
         QTest::newRow("clamped anniversary") << QDate(2009, 1, 31) << QDate(2009, 2, 28) << during(5, 1, 1);
-        QTest::newRow("leap day start, next February")
-            << QDate(2008, 2, 29) << QDate(2008, 3, 28) << during(5, 0, 29);
         QTest::newRow("leap day start, anniversary") << QDate(2008, 2, 29) << QDate(2008, 3, 29) << during(5, 1, 1);
         QTest::newRow("leap day start, term") << QDate(2008, 2, 29) << QDate(2008, 11, 29) << "A terme !";
         QTest::newRow("31 May start, clamped term") << QDate(2009, 5, 31) << QDate(2010, 2, 28) << "A terme !";
