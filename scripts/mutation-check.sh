@@ -23,8 +23,8 @@ lock=${MUTATION_LOCK:-$(command -v tlock || true)}
 # The tests that run for a fault in each area: the core tables and the windows
 # that show those results.
 declare -A TESTS=(
-  [calc]="test_calc_engine|test_number_text|test_line_editing|test_tape|test_tape_line|test_frm_calc"
-  [tape]="test_tape|test_tape_line|test_line_editing|test_tape_file|test_tape_file_commands|test_tape_print_layout|test_frm_calc"
+  [calc]="test_calc_engine|test_number_text|test_line_editing|test_tape|test_frm_calc"
+  [tape]="test_tape|test_line_editing|test_tape_file|test_tape_file_commands|test_tape_print_layout|test_frm_calc"
   [medical]="test_med_numbers|test_med_formulas|test_tobacco_score|test_frm_med"
   [pregnancy]="test_date_text|test_milestones|test_pregnancy_status|test_pregnancy_form|test_pregnancy_dating|test_frm_gros"
   [dates]="test_date_calculations|test_frm_date|test_calendar_model|test_calendar_widget"

@@ -50,13 +50,9 @@ private slots:
         QTest::addColumn<QStringList>("row");
 
         QTest::newRow("decimal 255") << Column::Decimal << "255" << QStringList{"FF", "377", "255"};
-        QTest::newRow("hexadecimal 7FFFFFFF")
-            << Column::Hexadecimal << "7FFFFFFF" << QStringList{"7FFFFFFF", "17777777777", "2147483647"};
         QTest::newRow("decimal 2147483648") << Column::Decimal << "2147483648" << QStringList{Invalid, Invalid, Invalid};
-        QTest::newRow("decimal filter") << Column::Decimal << "1a-2,.+ 3" << QStringList{"7B", "173", "123"};
         QTest::newRow("hexadecimal filter") << Column::Hexadecimal << "gx1Fz" << QStringList{"1F", "37", "31"};
-        QTest::newRow("emptied with backspace")
-            << Column::Decimal << "25\b\b" << QStringList{"", "", ""};
+        QTest::newRow("emptied with backspace") << Column::Decimal << "25\b\b" << QStringList{"", "", ""};
     }
 
     void typing()
@@ -86,9 +82,7 @@ private slots:
 
         // Refused whole: the row keeps what was typed before ("1").
         QTest::newRow("letters into decimal") << Column::Decimal << "12ab" << QStringList{"1", "1", "1"};
-        QTest::newRow("prefix into hexadecimal") << Column::Hexadecimal << "0xff" << QStringList{"1", "1", "1"};
         // Accepted and converted like typing.
-        QTest::newRow("digits into decimal") << Column::Decimal << "23" << QStringList{"7B", "173", "123"};
         QTest::newRow("hexadecimal letters") << Column::Hexadecimal << "aF" << QStringList{"1aF", "657", "431"};
     }
 
@@ -114,33 +108,6 @@ private slots:
         QCOMPARE(f->text().size(), accepted ? 1 + 2 * clipboard.size() : 1);
     }
 
-    void markerCanBeDeletedAndTypedAfter()
-    {
-        ConverterField *dec = m_grid->field(1, Column::Decimal);
-        QTest::keyClicks(dec, "99999999999");
-        QCOMPARE(rowTexts(*m_grid, 1), (QStringList{Invalid, Invalid, Invalid}));
-
-        // A digit after the marker fails again.
-        QTest::keyClicks(dec, "7");
-        QCOMPARE(rowTexts(*m_grid, 1), (QStringList{Invalid, Invalid, Invalid}));
-
-        // What remains after a Backspace is not a number either.
-        dec->end(false);
-        QTest::keyClick(dec, Qt::Key_Backspace);
-        QCOMPARE(rowTexts(*m_grid, 1), (QStringList{Invalid, Invalid, Invalid}));
-
-        // Typed over, the marker goes and the row converts again.
-        ConverterField *oct = m_grid->field(1, Column::Octal);
-        oct->selectAll();
-        QTest::keyClicks(oct, "100");
-        QCOMPARE(rowTexts(*m_grid, 1), (QStringList{"40", "100", "64"}));
-        // Deleting the whole marker is an edit like any other.
-        QTest::keyClicks(dec, "99999999999");
-        dec->selectAll();
-        QTest::keyClick(dec, Qt::Key_Delete);
-        QCOMPARE(rowTexts(*m_grid, 1), (QStringList{"", "", ""}));
-    }
-
     void onlyTypedChangesAreConverted()
     {
         m_grid->field(1, Column::Decimal)->setText(QStringLiteral("255"));
@@ -155,22 +122,13 @@ private slots:
         QCOMPARE(rowTexts(*m_grid, 1), (QStringList{"ff", "377", "255"}));
     }
 
-    void backspaceInEmptyFieldThenEdit()
-    {
-        ConverterField *oct = m_grid->field(1, Column::Octal);
-        QTest::keyClick(oct, Qt::Key_Backspace);
-        QCOMPARE(rowTexts(*m_grid, 1), (QStringList{"", "", ""}));
-        QCOMPARE(m_grid->rowCount(), 1);
-        QTest::keyClicks(oct, "10");
-        QCOMPARE(rowTexts(*m_grid, 1), (QStringList{"8", "10", "8"}));
-        QCOMPARE(m_grid->rowCount(), 2);
-    }
-
     void rowsAreAddedByTheLastRowOnly()
     {
+        // A Backspace in an empty field changes nothing, so adds no row.
+        QTest::keyClick(m_grid->field(1, Column::Octal), Qt::Key_Backspace);
+        QCOMPARE(m_grid->rowCount(), 1);
         QTest::keyClicks(m_grid->field(1, Column::Decimal), "1");
         QCOMPARE(m_grid->rowCount(), 2);
-        QTest::keyClicks(m_grid->field(1, Column::Decimal), "23");
         QTest::keyClicks(m_grid->field(1, Column::Hexadecimal), "4");
         QCOMPARE(m_grid->rowCount(), 2);
         // Emptying the last row's field counts as typing in it.
@@ -181,16 +139,12 @@ private slots:
         QCOMPARE(m_grid->rowCount(), 3);
         QTest::keyClick(last, Qt::Key_Backspace);
         QCOMPARE(m_grid->rowCount(), 3);
-        QTest::keyClicks(m_grid->field(3, Column::Hexadecimal), "c");
-        QCOMPARE(m_grid->rowCount(), 4);
-        for (int row = 2; row <= 4; ++row) {
-            for (const Column column : {Column::Hexadecimal, Column::Octal, Column::Decimal}) {
-                ConverterField *f = m_grid->field(row, column);
-                QCOMPARE(f->x(), m_grid->field(1, column)->x());
-                QCOMPARE(f->y(), m_grid->field(row - 1, column)->y() + 19);
-                QCOMPARE(f->size(), QSize(129, 19));
-                QVERIFY(f->isVisible());
-            }
+        for (const Column column : {Column::Hexadecimal, Column::Octal, Column::Decimal}) {
+            ConverterField *f = m_grid->field(3, column);
+            QCOMPARE(f->x(), m_grid->field(1, column)->x());
+            QCOMPARE(f->y(), m_grid->field(2, column)->y() + 19);
+            QCOMPARE(f->size(), QSize(129, 19));
+            QVERIFY(f->isVisible());
         }
     }
 
@@ -199,20 +153,14 @@ private slots:
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         growTo(*m_grid, 3);
-
-        ConverterField *start = m_grid->field(1, Column::Octal);
-        start->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), start);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), start);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), m_grid->field(2, Column::Octal));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), m_grid->field(3, Column::Octal));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), m_grid->field(3, Column::Octal));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), m_grid->field(2, Column::Octal));
+        m_grid->field(1, Column::Octal)->setFocus();
+        // The key, then the row it leads to: no move beyond the first or the last row.
+        const QList<std::pair<Qt::Key, int>> steps{{Qt::Key_Up, 1}, {Qt::Key_Down, 2}, {Qt::Key_Down, 3},
+                                                   {Qt::Key_Down, 3}, {Qt::Key_Up, 2}};
+        for (const auto &[key, row] : steps) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(QApplication::focusWidget(), m_grid->field(row, Column::Octal));
+        }
         QCOMPARE(m_grid->currentField(), m_grid->field(2, Column::Octal));
     }
 
@@ -221,22 +169,16 @@ private slots:
         m_window->resize(m_window->minimumSize()); // about six rows high
         QApplication::processEvents();
         ZmtScrollRgn *region = m_grid->region();
-        QWidget *area = region->contentArea();
-
         for (int row = 1; row <= 14; ++row) {
             ConverterField *f = m_grid->field(row, Column::Hexadecimal);
             QTest::keyClicks(f, "a");
-            QCOMPARE(m_grid->rowCount(), row + 1);
-            QVERIFY2(f->y() >= 0 && f->y() + f->height() <= area->height(), qPrintable(QString::number(row)));
+            QVERIFY2(f->y() >= 0 && f->y() + f->height() <= region->contentArea()->height(),
+                     qPrintable(QString::number(row)));
         }
         QVERIFY(region->verticalBar()->isVisible());
         QVERIFY(region->scrollValue() > 0);
-        // Every row moved by the same amount: row 1 is exactly `value` above the top.
-        QCOMPARE(m_grid->field(1, Column::Decimal)->y(), -region->scrollValue());
         QCOMPARE(m_grid->field(15, Column::Octal)->y(), 14 * 19 - region->scrollValue());
         QCOMPARE(region->verticalBar()->value(), region->scrollValue());
-        QCOMPARE(region->verticalBar()->maximum(), 15 * 19 - area->height());
-        QCOMPARE(region->verticalBar()->pageStep(), 57);
 
         // Focusing a row above brings it back into view.
         m_grid->field(1, Column::Octal)->setFocus();
@@ -244,72 +186,44 @@ private slots:
         QCOMPARE(region->scrollValue(), 0);
     }
 
-    void barActionsMoveTheRows_data()
+    // The bar's steps themselves are the region model's; here, that the bar,
+    // the wheel and a resize move the rows.
+    void barAndWheelMoveTheRows()
     {
-        QTest::addColumn<QList<int>>("actions");
-        QTest::addColumn<int>("expected"); // -1 for the end of the range
-
-        using A = QAbstractSlider;
-        QTest::newRow("line down") << QList<int>{A::SliderSingleStepAdd} << 19;
-        QTest::newRow("line up at top") << QList<int>{A::SliderSingleStepSub} << 0;
-        QTest::newRow("two pages") << QList<int>{A::SliderPageStepAdd, A::SliderPageStepAdd} << 114;
-        QTest::newRow("page up") << QList<int>{A::SliderPageStepAdd, A::SliderPageStepAdd, A::SliderPageStepSub} << 57;
-        QTest::newRow("to maximum") << QList<int>{A::SliderToMaximum} << -1;
-        QTest::newRow("to minimum") << QList<int>{A::SliderToMaximum, A::SliderToMinimum} << 0;
-        QTest::newRow("many pages stop at the end") << QList<int>(20, A::SliderPageStepAdd) << -1;
-    }
-
-    void barActionsMoveTheRows()
-    {
-        QFETCH(QList<int>, actions);
-        QFETCH(int, expected);
-
         m_window->resize(m_window->minimumSize());
         QApplication::processEvents();
         growTo(*m_grid, 20);
         ZmtScrollRgn *region = m_grid->region();
         region->resetBar();
         QScrollBar *bar = region->verticalBar();
-        QVERIFY(bar->isVisible());
         const int end = 20 * 19 - region->contentArea()->height();
-        if (expected < 0)
-            expected = end;
+        QCOMPARE(bar->maximum(), end);
+        using A = QAbstractSlider;
+        const QList<std::pair<A::SliderAction, int>> steps{
+            {A::SliderSingleStepAdd, 19}, {A::SliderSingleStepSub, 0}, {A::SliderPageStepAdd, 57},
+            {A::SliderPageStepAdd, 114},  {A::SliderPageStepSub, 57},  {A::SliderToMaximum, end},
+            {A::SliderPageStepAdd, end},  {A::SliderToMinimum, 0}};
+        for (const auto &[action, value] : steps) {
+            bar->triggerAction(action);
+            QCOMPARE(region->scrollValue(), value);
+            QCOMPARE(bar->value(), value);
+            QCOMPARE(m_grid->field(1, Column::Hexadecimal)->y(), -value);
+        }
 
-        for (int action : actions)
-            bar->triggerAction(QAbstractSlider::SliderAction(action));
-        QCOMPARE(region->scrollValue(), expected);
-        QCOMPARE(bar->value(), expected);
-        QCOMPARE(m_grid->field(1, Column::Hexadecimal)->y(), -expected);
-        QCOMPARE(m_grid->field(20, Column::Decimal)->y(), 19 * 19 - expected);
-    }
-
-    void wheelOverRowsScrolls()
-    {
-        m_window->resize(m_window->minimumSize());
-        QApplication::processEvents();
-        growTo(*m_grid, 20);
-        ZmtScrollRgn *region = m_grid->region();
-        region->resetBar();
         // A wheel turned over a field reaches the region, the fields leave it alone.
         ConverterField *f = m_grid->field(2, Column::Octal);
-        QWheelEvent probe(QPointF(5, 5), f->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(f, &probe);
-        QVERIFY(!probe.isAccepted());
-
-        const QPoint at(5, 5);
-        QWheelEvent down(at, f->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                         Qt::NoScrollPhase, false);
-        QApplication::sendEvent(region, &down);
-        const int lines = QApplication::wheelScrollLines();
-        QCOMPARE(region->scrollValue(), lines * 19);
-        QCOMPARE(m_grid->field(1, Column::Hexadecimal)->y(), -lines * 19);
-
-        QWheelEvent up(at, f->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
-                       Qt::NoScrollPhase, false);
-        QApplication::sendEvent(region, &up);
+        const auto wheel = [f](QWidget *to, int delta) {
+            QWheelEvent event(QPointF(5, 5), f->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(to, &event);
+            return event.isAccepted();
+        };
+        QVERIFY(!wheel(f, -120));
+        wheel(region, -120);
+        QCOMPARE(region->scrollValue(), QApplication::wheelScrollLines() * 19);
+        QCOMPARE(m_grid->field(1, Column::Hexadecimal)->y(), -region->scrollValue());
+        wheel(region, 240);
         QCOMPARE(region->scrollValue(), 0);
-        QCOMPARE(m_grid->field(1, Column::Hexadecimal)->y(), 0);
     }
 
     void resizeReturnsToTheTop()
@@ -323,8 +237,8 @@ private slots:
         m_window->resize(m_window->width(), m_window->height() - 40);
         QCOMPARE(region->scrollValue(), 0);
         QCOMPARE(m_grid->field(1, Column::Decimal)->y(), 0);
-        QCOMPARE(m_grid->region()->height(), m_grid->height() - 16);
-        QCOMPARE(m_grid->region()->width(), m_grid->width() - 4);
+        QCOMPARE(region->height(), m_grid->height() - 16);
+        QCOMPARE(region->width(), m_grid->width() - 4);
         QCOMPARE(region->verticalBar()->maximum(), 30 * 19 - region->contentArea()->height());
 
         // Tall enough for every row: no bar.
@@ -337,72 +251,53 @@ private slots:
     {
         {
             ZmtDGrid fresh;
-            QVERIFY(!fresh.currentField());
             fresh.setFocus(); // nothing to go to: no error
             QVERIFY(!fresh.currentField());
         }
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         growTo(*m_grid, 2);
-        ConverterField *f = m_grid->field(2, Column::Decimal);
-        f->setFocus();
-        QTRY_COMPARE(m_grid->currentField(), f);
+        m_grid->field(2, Column::Decimal)->setFocus();
         m_grid->field(1, Column::Hexadecimal)->setFocus();
         QTRY_COMPARE(m_grid->currentField(), m_grid->field(1, Column::Hexadecimal));
         m_grid->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), m_grid->field(1, Column::Hexadecimal));
     }
 
-    void headerCellsSitOverTheColumns()
-    {
-        for (int i = 0; i < 3; ++i) {
-            const QRect cell = m_grid->headerCell(i);
-            QWidget *f = m_grid->field(1, Column(i));
-            const QRect field(f->mapTo(m_grid, QPoint(0, 0)), f->size());
-            QCOMPARE(cell.right(), field.right());
-            QCOMPARE(cell.top(), 0);
-            QCOMPARE(cell.bottom() + 1, m_grid->region()->y());
-        }
-        QCOMPARE(m_grid->headerCell(0).left(), m_grid->field(1, Column::Hexadecimal)->mapTo(m_grid, QPoint()).x());
-        QCOMPARE(m_grid->headerCell(1).left(), m_grid->headerCell(0).right() + 1);
-        QCOMPARE(m_grid->headerCell(2).left(), m_grid->headerCell(1).right() + 1);
-    }
-
-    void accessibility()
+    // The drawn headers sit over their columns and are told, each where it is drawn.
+    void headersAndAccessibility()
     {
         QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(m_grid);
-        QVERIFY(grid);
         QCOMPARE(grid->role(), QAccessible::Grouping);
         QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Convertisseur hexadécimal, octal, décimal"));
-        QCOMPARE(grid->text(QAccessible::Description), QStringLiteral("Colonnes : Hexadécimal, Octal, Décimal"));
-
         QAccessibleInterface *region = QAccessible::queryAccessibleInterface(m_grid->region());
-        QVERIFY(region);
         QCOMPARE(region->role(), QAccessible::Pane);
-        QCOMPARE(region->text(QAccessible::Name), QStringLiteral("Lignes de conversion"));
         QCOMPARE(grid->indexOfChild(region), 3);
         QCOMPARE(grid->child(3), region);
 
-        // The drawn headers come first, each where it is drawn.
+        growTo(*m_grid, 2);
         const QStringList headers{"Hexadécimal", "Octal", "Décimal"};
+        int left = m_grid->field(1, Column::Hexadecimal)->mapTo(m_grid, QPoint()).x();
         for (int h = 0; h < 3; ++h) {
+            const QRect cell = m_grid->headerCell(h);
+            QWidget *f = m_grid->field(1, Column(h));
+            QCOMPARE(cell.left(), left);
+            QCOMPARE(cell.right(), f->mapTo(m_grid, QPoint()).x() + f->width() - 1);
+            QCOMPARE(cell.top(), 0);
+            QCOMPARE(cell.bottom() + 1, m_grid->region()->y());
+            left = cell.right() + 1;
+
             QAccessibleInterface *header = grid->child(h);
-            QVERIFY(header);
             QCOMPARE(header->role(), QAccessible::ColumnHeader);
             QCOMPARE(header->text(QAccessible::Name), headers.at(h));
             QCOMPARE(header->parent(), grid);
             QCOMPARE(grid->indexOfChild(header), h);
-            const QRect cell = m_grid->headerCell(h);
             QCOMPARE(header->rect(), QRect(m_grid->mapToGlobal(cell.topLeft()), cell.size()));
             QCOMPARE(grid->childAt(header->rect().center().x(), header->rect().center().y()), header);
-        }
 
-        growTo(*m_grid, 2);
-        const QStringList expected{"Hexadécimal, ligne 2", "Octal, ligne 2", "Décimal, ligne 2"};
-        for (int c = 0; c < 3; ++c) {
-            QAccessibleInterface *field = QAccessible::queryAccessibleInterface(m_grid->field(2, Column(c)));
+            QAccessibleInterface *field = QAccessible::queryAccessibleInterface(m_grid->field(2, Column(h)));
             QCOMPARE(field->role(), QAccessible::EditableText);
-            QCOMPARE(field->text(QAccessible::Name), expected.at(c));
+            QCOMPARE(field->text(QAccessible::Name), headers.at(h) + QStringLiteral(", ligne 2"));
         }
     }
 

@@ -46,14 +46,6 @@ QString describe(QPoint p)
     return QStringLiteral("(%1,%2)").arg(p.x()).arg(p.y());
 }
 
-bool sameSegments(const Segments &a, const Segments &b)
-{
-    return a.size() == b.size()
-           && std::equal(a.begin(), a.end(), b.begin(), [](const GlyphSegment &x, const GlyphSegment &y) {
-                  return x.from == y.from && x.to == y.to;
-              });
-}
-
 void addKeyRows()
 {
     QTest::addColumn<KeyId>("key");
@@ -95,44 +87,6 @@ private slots:
         QVERIFY(!glyph.intersects(setOf(PixelRaster::circle(13, 13, 13))));
     }
 
-    void digitsFillTheirBox_data()
-    {
-        QTest::addColumn<int>("digit");
-        for (int d = 0; d <= 9; ++d)
-            QTest::newRow(qPrintable(QString::number(d))) << d;
-    }
-
-    void digitsFillTheirBox()
-    {
-        QFETCH(int, digit);
-        QCOMPARE(boundsOf(pixelsOf(KeyGlyphs::glyph({KeyGroup::Digit, digit}))), QRect(11, 9, 5, 9));
-    }
-
-    void tellingRows_data()
-    {
-        QTest::addColumn<KeyId>("key");
-        QTest::addColumn<Segments>("expected");
-
-        QTest::newRow("digit 8") << KeyId{KeyGroup::Digit, 8}
-                                 << Segments{{{12, 9}, {15, 9}},   {{15, 10}, {15, 13}}, {{14, 13}, {11, 13}},
-                                             {{11, 12}, {11, 9}},  {{15, 14}, {15, 17}}, {{14, 17}, {11, 17}},
-                                             {{11, 16}, {11, 13}}};
-        QTest::newRow("sign") << KeyId{KeyGroup::Sign, 0}
-                              << Segments{{{7, 14}, {12, 14}},  {{9, 12}, {9, 17}},   {{13, 17}, {13, 15}},
-                                          {{14, 15}, {14, 13}}, {{15, 13}, {15, 11}}, {{16, 11}, {16, 8}},
-                                          {{18, 14}, {20, 14}}};
-        QTest::newRow("clear") << KeyId{KeyGroup::Clear, 0}
-                               << Segments{{{12, 9}, {16, 9}},   {{16, 10}, {16, 11}}, {{16, 16}, {16, 17}},
-                                           {{15, 17}, {11, 17}}, {{11, 16}, {11, 9}}};
-    }
-
-    void tellingRows()
-    {
-        QFETCH(KeyId, key);
-        QFETCH(Segments, expected);
-        QVERIFY(sameSegments(KeyGlyphs::glyph(key), expected));
-    }
-
     // Two keys drawn alike could not be told apart on the keypad.
     void glyphsAreDistinct()
     {
@@ -148,13 +102,10 @@ private slots:
 
     void keysWithoutRoundFace()
     {
-        QVERIFY(KeyGlyphs::glyph({KeyGroup::Grid, 0}).isEmpty());
-        QVERIFY(KeyGlyphs::glyph({KeyGroup::Digit, 10}).isEmpty());
-        QVERIFY(KeyGlyphs::glyph({KeyGroup::Digit, -1}).isEmpty());
-        QVERIFY(KeyGlyphs::glyph({KeyGroup::Operator, 7}).isEmpty());
-        QVERIFY(KeyGlyphs::glyph({KeyGroup::Function, 12}).isEmpty());
-        QVERIFY(KeyGlyphs::glyph({KeyGroup::Memory, 5}).isEmpty());
-        QVERIFY(KeyGlyphs::glyph({KeyGroup::Constant, 1}).isEmpty());
+        for (const KeyId &key : {KeyId{KeyGroup::Grid, 0}, KeyId{KeyGroup::Digit, 10}, KeyId{KeyGroup::Digit, -1},
+                                 KeyId{KeyGroup::Operator, 7}, KeyId{KeyGroup::Function, 12},
+                                 KeyId{KeyGroup::Memory, 5}, KeyId{KeyGroup::Constant, 1}})
+            QVERIFY2(KeyGlyphs::glyph(key).isEmpty(), qPrintable(keyName(key)));
     }
 
     void gridCaption_data()

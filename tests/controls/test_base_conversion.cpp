@@ -26,22 +26,16 @@ private slots:
         QTest::newRow("hexadecimal 7FFFFFFF") << Column::Hexadecimal << "7FFFFFFF" << "7FFFFFFF" << "17777777777" << "2147483647";
         QTest::newRow("octal 377") << Column::Octal << "377" << "FF" << "377" << "255";
         QTest::newRow("decimal upper limit") << Column::Decimal << "2147483647" << "7FFFFFFF" << "17777777777" << "2147483647";
-        QTest::newRow("octal upper limit") << Column::Octal << "17777777777" << "7FFFFFFF" << "17777777777" << "2147483647";
         QTest::newRow("decimal zero") << Column::Decimal << "0" << "0" << "0" << "0";
         QTest::newRow("decimal leading zeros") << Column::Decimal << "007" << "7" << "7" << "007";
         QTest::newRow("octal leading zeros") << Column::Octal << "0010" << "8" << "0010" << "8";
         QTest::newRow("hexadecimal leading zeros") << Column::Hexadecimal << "000000000000001a" << "000000000000001a" << "32" << "26";
-        QTest::newRow("mixed case hexadecimal") << Column::Hexadecimal << "aBc" << "aBc" << "5274" << "2748";
         QTest::newRow("decimal empties the row") << Column::Decimal << "" << "" << "" << "";
-        QTest::newRow("hexadecimal empties the row") << Column::Hexadecimal << "" << "" << "" << "";
         QTest::newRow("decimal above range") << Column::Decimal << "2147483648" << Invalid << Invalid << Invalid;
-        QTest::newRow("decimal far above range") << Column::Decimal << "99999999999999999999999" << Invalid << Invalid << Invalid;
         // Hexadecimal and octal texts are read as unsigned values: above 2147483647 the row fails.
         QTest::newRow("hexadecimal 80000000") << Column::Hexadecimal << "80000000" << Invalid << Invalid << Invalid;
-        QTest::newRow("hexadecimal FFFFFFFF") << Column::Hexadecimal << "FFFFFFFF" << Invalid << Invalid << Invalid;
         QTest::newRow("hexadecimal nine digits") << Column::Hexadecimal << "100000000" << Invalid << Invalid << Invalid;
         QTest::newRow("octal 20000000000") << Column::Octal << "20000000000" << Invalid << Invalid << Invalid;
-        QTest::newRow("octal 37777777777") << Column::Octal << "37777777777" << Invalid << Invalid << Invalid;
         QTest::newRow("marker followed by a digit") << Column::Decimal << Invalid + "7" << Invalid << Invalid << Invalid;
         QTest::newRow("sign") << Column::Decimal << "-5" << Invalid << Invalid << Invalid;
         QTest::newRow("octal digit 8") << Column::Octal << "18" << Invalid << Invalid << Invalid;

@@ -38,14 +38,6 @@ private slots:
         // August 2011 begins on a Monday: a whole week of July comes first.
         QTest::newRow("month starting on Monday") << QDate(2011, 8, 10) << 7 << 37 << 16
                                                    << run(25, 31) + run(1, 31) + run(1, 4);
-        // February 2022 has 28 days and begins on a Tuesday.
-        QTest::newRow("28-day February from Tuesday") << QDate(2022, 2, 28) << 1 << 28 << 28
-                                                       << run(31, 31) + run(1, 28) + run(1, 13);
-        // May 2011 begins on a Sunday.
-        QTest::newRow("month starting on Sunday") << QDate(2011, 5, 1) << 6 << 36 << 6
-                                                   << run(25, 30) + run(1, 31) + run(1, 5);
-        QTest::newRow("leap February") << QDate(2012, 2, 29) << 2 << 30 << 30
-                                       << run(30, 31) + run(1, 29) + run(1, 11);
         // 1 January 100 is a Friday; the month before counts 31 days.
         QTest::newRow("first month of the range") << QDate(100, 1, 1) << 4 << 34 << 4
                                                    << run(28, 31) + run(1, 31) + run(1, 7);
@@ -143,6 +135,7 @@ private slots:
         QTest::newRow("ctrl shift page up") << QDate(2011, 3, 31) << int(Prior) << 3 << QDate(2011, 2, 28);
         QTest::newRow("alt page up") << QDate(2011, 3, 15) << int(Prior) << 4 << QDate(2011, 2, 15);
         QTest::newRow("home") << QDate(2011, 3, 15) << int(Home) << 0 << QDate(2020, 6, 1);
+        QTest::newRow("home on today still counts") << QDate(2020, 6, 1) << int(Home) << 0 << QDate(2020, 6, 1);
     }
     void keys()
     {
@@ -156,21 +149,6 @@ private slots:
         QCOMPARE(model.displayedMonth(), to.month());
         QCOMPARE(model.displayedYear(), to.year());
         QCOMPARE(model.cellNumber(model.selectedCell()), to.day());
-    }
-
-    void homeOnTodayStillCounts()
-    {
-        CalendarModel model(QDate(2020, 6, 1));
-        QVERIFY(model.handleKey(VirtualKeyCode::Home, 0, QDate(2020, 6, 1)));
-        QCOMPARE(model.value(), QDate(2020, 6, 1));
-    }
-
-    void otherKeysDoNothing()
-    {
-        CalendarModel model(QDate(2020, 6, 1));
-        QVERIFY(!model.handleKey(VirtualKeyCode::End, 0, QDate(2021, 1, 1)));
-        QVERIFY(!model.handleKey('A', 0, QDate(2021, 1, 1)));
-        QCOMPARE(model.value(), QDate(2020, 6, 1));
     }
 
     void refusedAtLimits_data()
@@ -187,6 +165,8 @@ private slots:
         QTest::newRow("ctrl page up in year 100") << QDate(100, 12, 31) << int(Prior) << 2;
         QTest::newRow("page down in December 9999") << QDate(9999, 12, 1) << int(Next) << 0;
         QTest::newRow("page up in January 100") << QDate(100, 1, 31) << int(Prior) << 0;
+        QTest::newRow("end is no key of the calendar") << QDate(2020, 6, 1) << int(End) << 0;
+        QTest::newRow("nor is a letter") << QDate(2020, 6, 1) << int('A') << 0;
     }
     void refusedAtLimits()
     {
@@ -241,6 +221,7 @@ private slots:
         QCOMPARE(model.value(), QDate(2011, 8, 10));
     }
 
+    // Shared with the date calculator, whose tables hold most cases.
     void arithmetic_data()
     {
         QTest::addColumn<QDate>("from");
@@ -249,18 +230,12 @@ private slots:
         QTest::addColumn<QDate>("to"); // null: refused
         const int d = int(DateUnit::Day), m = int(DateUnit::Month), y = int(DateUnit::Year);
         QTest::newRow("31 Jan + 1 month") << QDate(2011, 1, 31) << m << qint64(1) << QDate(2011, 2, 28);
-        QTest::newRow("31 Mar - 1 month") << QDate(2012, 3, 31) << m << qint64(-1) << QDate(2012, 2, 29);
         QTest::newRow("29 Feb + 1 year") << QDate(2012, 2, 29) << y << qint64(1) << QDate(2013, 2, 28);
-        QTest::newRow("29 Feb + 4 years") << QDate(2012, 2, 29) << y << qint64(4) << QDate(2016, 2, 29);
         QTest::newRow("months across years") << QDate(2011, 11, 15) << m << qint64(-23) << QDate(2009, 12, 15);
-        QTest::newRow("to the last day") << QDate(9999, 12, 30) << d << qint64(1) << QDate(9999, 12, 31);
         QTest::newRow("past the last day") << QDate(9999, 12, 31) << d << qint64(1) << QDate();
         QTest::newRow("before the first day") << QDate(100, 1, 1) << d << qint64(-1) << QDate();
-        QTest::newRow("last month") << QDate(9999, 11, 30) << m << qint64(1) << QDate(9999, 12, 30);
         QTest::newRow("past the last month") << QDate(9999, 12, 1) << m << qint64(1) << QDate();
-        QTest::newRow("before year 100") << QDate(100, 6, 1) << y << qint64(-1) << QDate();
         QTest::newRow("whole range in days") << QDate(100, 1, 1) << d << qint64(3615899) << QDate(9999, 12, 31);
-        QTest::newRow("huge day count") << QDate(2000, 1, 1) << d << (qint64(1) << 60) << QDate();
         QTest::newRow("huge negative months") << QDate(2000, 1, 1) << m << -(qint64(1) << 60) << QDate();
         QTest::newRow("huge years") << QDate(2000, 1, 1) << y << (qint64(1) << 40) << QDate();
     }

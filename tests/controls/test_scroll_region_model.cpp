@@ -62,6 +62,21 @@ ScrollBarValues bar(int min, int max, int small, int large, int value)
     return b;
 }
 
+// A region over `extents` in an area `inner` high, its range set.
+struct Region
+{
+    FakeChildren children;
+    ScrollRegionModel model{children};
+    Region(std::vector<Extent> extents, int inner, int small = 285, int large = 855)
+        : children(std::move(extents))
+    {
+        model.setSmallScroll(small);
+        model.setLargeScroll(large);
+        model.setInnerHeight(inner);
+        model.updateRange();
+    }
+};
+
 } // namespace
 
 class TestScrollRegionModel : public QObject
@@ -79,11 +94,9 @@ private slots:
         // small change 10, large change 100
         QTest::newRow("line up") << 0 << 500 << 50 << 0 << 40;
         QTest::newRow("line up clamped at min") << 0 << 500 << 5 << 0 << 0;
-        QTest::newRow("line up at min") << 0 << 500 << 0 << 0 << 0;
         QTest::newRow("line up, min not zero") << 20 << 500 << 25 << 0 << 20;
         QTest::newRow("line down") << 0 << 500 << 50 << 1 << 60;
         QTest::newRow("line down clamped at max") << 0 << 500 << 495 << 1 << 500;
-        QTest::newRow("line down at max") << 0 << 500 << 500 << 1 << 500;
         QTest::newRow("page up") << 0 << 500 << 250 << 2 << 150;
         QTest::newRow("page up clamped") << 0 << 500 << 60 << 2 << 0;
         QTest::newRow("page down") << 0 << 500 << 250 << 3 << 350;
@@ -91,11 +104,9 @@ private slots:
         QTest::newRow("thumb released") << 0 << 500 << 250 << 4 << 250;
         QTest::newRow("top") << 0 << 500 << 250 << 6 << 0;
         QTest::newRow("top, min not zero") << 30 << 500 << 250 << 6 << 30;
-        QTest::newRow("bottom goes to min") << 0 << 500 << 250 << 7 << 0;
         QTest::newRow("bottom goes to min not zero") << 30 << 500 << 250 << 7 << 30;
         QTest::newRow("end of scrolling") << 0 << 500 << 250 << 8 << 250;
         QTest::newRow("code 9 ignored") << 0 << 500 << 250 << 9 << 250;
-        QTest::newRow("code 200 ignored") << 0 << 500 << 250 << 200 << 250;
     }
 
     void notification()
@@ -135,138 +146,78 @@ private slots:
         QCOMPARE(b.platformMaximum() - b.pageSize() + 1, max);
     }
 
-    void changeOnlyWhenValueDiffersFromLastNotified()
+    // Change is raised when the value differs from the last one notified;
+    // a tracked thumb raises Scroll each time, and stays in range.
+    void changeAndScrollNotifications()
     {
-        ScrollBarValues b = bar(0, 500, 10, 100, 0);
-        int changes = 0;
-        b.setChangeHandler([&] { ++changes; });
-
-        b.setValue(0);
-        QCOMPARE(changes, 0);
-        b.setValue(40);
-        QCOMPARE(changes, 1);
-        b.setValue(40);
-        QCOMPARE(changes, 1);
-        b.handle(ScrollBarValues::LineUp);
-        QCOMPARE(changes, 2);
-        b.handle(ScrollBarValues::ThumbPosition);
-        b.handle(ScrollBarValues::EndScroll);
-        QCOMPARE(changes, 2);
-        b.handle(ScrollBarValues::Top);
-        QCOMPARE(changes, 3);
-        b.handle(ScrollBarValues::LineUp); // already at min
-        b.handle(ScrollBarValues::Bottom);
-        QCOMPARE(changes, 3);
-    }
-
-    void thumbTrackFollowsAndRaisesScroll()
-    {
+        using B = ScrollBarValues;
         ScrollBarValues b = bar(0, 500, 10, 100, 0);
         int changes = 0;
         int scrolls = 0;
         b.setChangeHandler([&] { ++changes; });
         b.setScrollHandler([&] { ++scrolls; });
-
-        b.handle(ScrollBarValues::ThumbTrack, 123);
-        QCOMPARE(b.value(), 123);
-        QCOMPARE(changes, 1);
-        QCOMPARE(scrolls, 1);
-        b.handle(ScrollBarValues::ThumbTrack, 123);
-        QCOMPARE(changes, 1);
-        QCOMPARE(scrolls, 2);
-        b.handle(ScrollBarValues::ThumbTrack, 9000);
-        QCOMPARE(b.value(), 500);
-        b.handle(ScrollBarValues::ThumbTrack, -4);
-        QCOMPARE(b.value(), 0);
+        struct Step
+        {
+            int code; // -1: the value assigned
+            int position;
+            int value;
+            int changes;
+            int scrolls;
+        };
+        const Step steps[] = {{-1, 0, 0, 0, 0},           {-1, 40, 40, 1, 0},         {-1, 40, 40, 1, 0},
+                              {B::LineUp, 0, 30, 2, 0},    {B::ThumbPosition, 0, 30, 2, 0},
+                              {B::EndScroll, 0, 30, 2, 0}, {B::Top, 0, 0, 3, 0},       {B::LineUp, 0, 0, 3, 0},
+                              {B::Bottom, 0, 0, 3, 0},     {B::ThumbTrack, 123, 123, 4, 1},
+                              {B::ThumbTrack, 123, 123, 4, 2}, {B::ThumbTrack, 9000, 500, 5, 3},
+                              {B::ThumbTrack, -4, 0, 6, 4}};
+        for (const Step &step : steps) {
+            if (step.code < 0)
+                b.setValue(step.position);
+            else
+                b.handle(step.code, step.position);
+            QCOMPARE(b.value(), step.value);
+            QCOMPARE(changes, step.changes);
+            QCOMPARE(scrolls, step.scrolls);
+        }
     }
 
-    void contentWithinRegionHidesBarAndIgnoresScrolling()
+    // Each bar action moves every child by the bar's new value.
+    void actions_data()
     {
-        FakeChildren children(rows(3));
-        ScrollRegionModel region(children);
-        region.setSmallScroll(285);
-        region.setLargeScroll(855);
-        region.setInnerHeight(900);
-        region.updateRange();
+        using B = ScrollBarValues;
+        QTest::addColumn<int>("rowCount");
+        QTest::addColumn<int>("innerHeight");
+        QTest::addColumn<QList<int>>("codes");
+        QTest::addColumn<QList<int>>("values"); // after each action
 
-        QVERIFY(!region.bar().isShown());
-        for (int code = 0; code <= 8; ++code)
-            region.scroll(code, 500);
-        QCOMPARE(region.bar().value(), 0);
-        QVERIFY(children.allShiftedBy(0));
+        QTest::newRow("content within the region: nothing moves")
+            << 3 << 900 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8} << QList<int>(9, 0);
+        // 7 rows in 1000: max 995.
+        QTest::newRow("pages stop at the end") << 7 << 1000 << QList<int>{B::PageDown, B::PageDown, B::PageDown, B::PageUp}
+                                               << QList<int>{855, 995, 995, 140};
+        // 5 rows in 1000: max 425.
+        QTest::newRow("lines stay in range")
+            << 5 << 1000 << QList<int>{B::LineUp, B::LineDown, B::LineDown, B::LineDown, B::LineUp, B::LineUp}
+            << QList<int>{0, 285, 425, 425, 140, 0};
+        QTest::newRow("top") << 20 << 1000 << QList<int>{B::PageDown, B::PageDown, B::Top} << QList<int>{855, 1710, 0};
+        QTest::newRow("bottom returns to the top like top")
+            << 20 << 1000 << QList<int>{B::PageDown, B::PageDown, B::Bottom} << QList<int>{855, 1710, 0};
     }
 
-    void pageDownTwiceReachesEnd()
+    void actions()
     {
-        // Content 1000 taller than the region.
-        FakeChildren children({{0, 285}, {800, 285}, {1715, 285}});
-        ScrollRegionModel region(children);
-        region.setLargeScroll(855);
-        region.setInnerHeight(1000);
-        region.updateRange();
-        QVERIFY(region.bar().isShown());
-        QCOMPARE(region.bar().max(), 1000);
+        QFETCH(int, rowCount);
+        QFETCH(int, innerHeight);
+        QFETCH(QList<int>, codes);
+        QFETCH(QList<int>, values);
 
-        region.scroll(ScrollBarValues::PageDown);
-        QCOMPARE(region.bar().value(), 855);
-        QVERIFY(children.allShiftedBy(855));
-        region.scroll(ScrollBarValues::PageDown);
-        QCOMPARE(region.bar().value(), 1000);
-        QVERIFY(children.allShiftedBy(1000));
-        region.scroll(ScrollBarValues::PageDown);
-        QCOMPARE(region.bar().value(), 1000);
-        QVERIFY(children.allShiftedBy(1000));
-        region.scroll(ScrollBarValues::PageUp);
-        QCOMPARE(region.bar().value(), 145);
-        QVERIFY(children.allShiftedBy(145));
-    }
-
-    void lineStepsStayInRange()
-    {
-        FakeChildren children(rows(5));
-        ScrollRegionModel region(children);
-        region.setSmallScroll(285);
-        region.setInnerHeight(1000); // content 1425: max 425
-        region.updateRange();
-
-        region.scroll(ScrollBarValues::LineUp);
-        QCOMPARE(region.bar().value(), 0);
-        QVERIFY(children.allShiftedBy(0));
-        region.scroll(ScrollBarValues::LineDown);
-        QCOMPARE(region.bar().value(), 285);
-        region.scroll(ScrollBarValues::LineDown);
-        QCOMPARE(region.bar().value(), 425);
-        region.scroll(ScrollBarValues::LineDown);
-        QCOMPARE(region.bar().value(), 425);
-        QVERIFY(children.allShiftedBy(425));
-        region.scroll(ScrollBarValues::LineUp);
-        region.scroll(ScrollBarValues::LineUp);
-        QCOMPARE(region.bar().value(), 0);
-        QVERIFY(children.allShiftedBy(0));
-    }
-
-    void bottomReturnsToTopLikeTop_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::newRow("top") << int(ScrollBarValues::Top);
-        QTest::newRow("bottom") << int(ScrollBarValues::Bottom);
-    }
-
-    void bottomReturnsToTopLikeTop()
-    {
-        QFETCH(int, code);
-        FakeChildren children(rows(20));
-        ScrollRegionModel region(children);
-        region.setLargeScroll(855);
-        region.setInnerHeight(1000);
-        region.updateRange();
-        region.scroll(ScrollBarValues::PageDown);
-        region.scroll(ScrollBarValues::PageDown);
-        QVERIFY(children.allShiftedBy(1710));
-
-        region.scroll(code);
-        QCOMPARE(region.bar().value(), 0);
-        QVERIFY(children.allShiftedBy(0));
+        Region region(rows(rowCount), innerHeight);
+        QCOMPARE(region.model.bar().isShown(), rowCount * 285 > innerHeight);
+        for (int i = 0; i < codes.size(); ++i) {
+            region.model.scroll(codes[i], 500);
+            QCOMPARE(region.model.bar().value(), values[i]);
+            QVERIFY(region.children.allShiftedBy(values[i]));
+        }
     }
 
     void updateRangeUsesContentBottom_data()
@@ -291,12 +242,9 @@ private slots:
         QFETCH(bool, shown);
         QFETCH(int, max);
 
-        FakeChildren children(rows(rowCount));
-        ScrollRegionModel region(children);
-        region.setInnerHeight(innerHeight);
-        region.updateRange();
-        QCOMPARE(region.bar().isShown(), shown);
-        QCOMPARE(region.bar().max(), max);
+        const Region region(rows(rowCount), innerHeight);
+        QCOMPARE(region.model.bar().isShown(), shown);
+        QCOMPARE(region.model.bar().max(), max);
     }
 
     void ensureVisible_data()
@@ -321,20 +269,15 @@ private slots:
         QFETCH(int, child);
         QFETCH(int, expectedValue);
 
-        FakeChildren children(rows(20));
-        ScrollRegionModel region(children);
-        region.setSmallScroll(285);
-        region.setLargeScroll(855);
-        region.setInnerHeight(1000);
-        region.updateRange();
+        Region region(rows(20), 1000);
         for (int i = 0; i < pagesDownFirst; ++i)
-            region.scroll(ScrollBarValues::PageDown);
+            region.model.scroll(ScrollBarValues::PageDown);
 
-        region.ensureVisible(child);
-        QCOMPARE(region.bar().value(), expectedValue);
-        QVERIFY(children.allShiftedBy(expectedValue));
-        QVERIFY(children.top(child) >= 0);
-        QVERIFY(children.top(child) + children.height(child) <= 1000);
+        region.model.ensureVisible(child);
+        QCOMPARE(region.model.bar().value(), expectedValue);
+        QVERIFY(region.children.allShiftedBy(expectedValue));
+        QVERIFY(region.children.top(child) >= 0);
+        QVERIFY(region.children.top(child) + region.children.height(child) <= 1000);
     }
 
     void ensureVisibleEndsWhenPagingCannotHelp_data()
@@ -356,31 +299,21 @@ private slots:
         QFETCH(int, largeScroll);
         QFETCH(int, expectedValue);
 
-        FakeChildren children({{0, 285}, {childTop, childHeight}});
-        ScrollRegionModel region(children);
-        region.setLargeScroll(largeScroll);
-        region.setInnerHeight(1000);
-        region.updateRange();
-
-        region.ensureVisible(1); // must return
-        QCOMPARE(region.bar().value(), expectedValue);
-        QVERIFY(children.allShiftedBy(expectedValue));
+        Region region({{0, 285}, {childTop, childHeight}}, 1000, 285, largeScroll);
+        region.model.ensureVisible(1); // must return
+        QCOMPARE(region.model.bar().value(), expectedValue);
+        QVERIFY(region.children.allShiftedBy(expectedValue));
     }
 
     void resetBarReturnsChildrenThenShowsChild()
     {
-        FakeChildren children(rows(12));
-        ScrollRegionModel region(children);
-        region.setLargeScroll(855);
-        region.setInnerHeight(1000);
-        region.updateRange();
+        Region r(rows(12), 1000);
+        ScrollRegionModel &region = r.model;
         region.scroll(ScrollBarValues::PageDown);
         region.scroll(ScrollBarValues::PageDown);
-        QVERIFY(children.allShiftedBy(1710));
-
         region.resetBar();
         QCOMPARE(region.bar().value(), 0);
-        QVERIFY(children.allShiftedBy(0));
+        QVERIFY(r.children.allShiftedBy(0));
         QCOMPARE(region.bar().max(), 12 * 285 - 1000);
 
         // A taller region: the content fits, the bar goes away.
@@ -388,16 +321,16 @@ private slots:
         region.setInnerHeight(5000);
         region.resetBar();
         QVERIFY(!region.bar().isShown());
-        QVERIFY(children.allShiftedBy(0));
+        QVERIFY(r.children.allShiftedBy(0));
 
         region.setInnerHeight(1000);
         region.resetBar(8); // bottom 2565
         QCOMPARE(region.bar().value(), 1710);
-        QVERIFY(children.allShiftedBy(1710));
+        QVERIFY(r.children.allShiftedBy(1710));
         QCOMPARE(region.prevValue(), 855);
         region.resetBar(11); // bottom 3420: the page stops at the end of the range
         QCOMPARE(region.bar().value(), 2420);
-        QVERIFY(children.allShiftedBy(2420));
+        QVERIFY(r.children.allShiftedBy(2420));
     }
 };
 

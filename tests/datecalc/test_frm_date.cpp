@@ -56,6 +56,7 @@ struct Window
 };
 
 const QDate Today = QDate::currentDate();
+const QString NoInterval = QStringLiteral("0 année(s) 0 mois et 0 jour(s)\nsoit 0 mois et 0 jour(s)\nsoit 0 jour(s)");
 
 } // namespace
 
@@ -71,16 +72,11 @@ private slots:
         QCOMPARE(w.frm.windowTitle(), QStringLiteral("Calculateur de dates"));
         QCOMPARE(w.frm.mode(), DateCalcMode::None);
         QCOMPARE(w.frm.size(), QSize(556, 378));
-        QVERIFY(w.get<QPushButton>("cmdMenu0")->isVisible());
-        QVERIFY(w.get<QPushButton>("cmdMenu1")->isVisible());
-        QVERIFY(w.lbl("lblInstruction")->isVisible());
+        QVERIFY(w.get<QPushButton>("cmdMenu0")->isVisible() && w.get<QPushButton>("cmdMenu1")->isVisible());
         QVERIFY(w.lbl("lblInstruction")->text().isEmpty());
-        for (const char *hidden : {"lblChoisi", "lblRésultat0", "lblRésultat1", "lblExplication", "lblIntervalle0"})
-            QVERIFY2(!w.lbl(QString::fromUtf8(hidden))->isVisible(), hidden);
-        QVERIFY(!w.depart()->isVisible());
-        QVERIFY(!w.arrivee()->isVisible());
-        QVERIFY(!w.field(0)->isVisible());
-        QVERIFY(!w.get<QPushButton>("cmdExplication")->isVisible());
+        for (const char *hidden : {"lblChoisi", "lblRésultat0", "lblRésultat1", "lblExplication", "lblIntervalle0",
+                                   "calDépart", "calArrivée", "txtIntervalle0", "cmdExplication"})
+            QVERIFY2(!w.get<QWidget>(QString::fromUtf8(hidden))->isVisible(), hidden);
         QCOMPARE(w.depart()->value(), Today);
         QCOMPARE(w.arrivee()->value(), Today);
         QCOMPARE(w.depart()->titleBackColor(), 0x808000u);
@@ -147,31 +143,26 @@ private slots:
         QCOMPARE(w.arrivee()->value(), target);
     }
 
-    void minusTypedBeforeDigits()
+    // Keys typed one by one: a minus before the digits counts, a lone minus
+    // or a letter is refused and the caret stays where it was.
+    void typedKeys()
     {
         Window w;
         w.click("cmdMenu0");
         w.depart()->setValue(QDate(2011, 1, 10));
+        QLineEdit *days = w.field(2);
         w.type(2, "3");
-        w.field(2)->home(false);
-        QTest::keyClicks(w.field(2), "-");
-        QCOMPARE(w.field(2)->text(), QStringLiteral("-3"));
+        days->home(false);
+        QTest::keyClicks(days, "-");
+        QCOMPARE(days->text(), QStringLiteral("-3"));
         QCOMPARE(w.arrivee()->value(), QDate(2011, 1, 7));
-        // A lone minus is not a number: the last valid text comes back.
         w.type(2, "-");
-        QCOMPARE(w.field(2)->text(), QStringLiteral("-3"));
-    }
-
-    void refusedCharacterKeepsCaret()
-    {
-        Window w;
-        w.click("cmdMenu0");
-        QLineEdit *years = w.field(0);
-        w.type(0, "12");
-        years->setCursorPosition(1);
-        QTest::keyClicks(years, "a");
-        QCOMPARE(years->text(), QStringLiteral("12"));
-        QCOMPARE(years->cursorPosition(), 1);
+        QCOMPARE(days->text(), QStringLiteral("-3"));
+        w.type(2, "12");
+        days->setCursorPosition(1);
+        QTest::keyClicks(days, "a");
+        QCOMPARE(days->text(), QStringLiteral("12"));
+        QCOMPARE(days->cursorPosition(), 1);
     }
 
     void rangeMessage()
@@ -183,8 +174,6 @@ private slots:
         QCOMPARE(w.arrivee()->value(), QDate(9999, 12, 31));
         QTest::keyClick(w.depart(), Qt::Key_Right);
         QCOMPARE(w.prompt.messages, QStringList{FrmDate::rangeMessage()});
-        QCOMPARE(FrmDate::rangeMessage(),
-                 QStringLiteral("Dépassement des limites de date autorisée\r\n(01/01/100 à 31/12/9999)."));
         QCOMPARE(w.arrivee()->value(), QDate(9999, 12, 31));
     }
 
@@ -215,38 +204,27 @@ private slots:
         QVERIFY(!w.field(0)->isVisible());
         QVERIFY(!w.get<QRadioButton>("optIntervalle0")->isVisible());
         QVERIFY(w.lbl("lblRésultat0")->isVisible());
-        QCOMPARE(w.lbl("lblRésultat0")->text(), QStringLiteral("L'intervalle de temps entre ces deux dates est de"));
-        QCOMPARE(w.lbl("lblRésultat1")->text(),
-                 QStringLiteral("0 année(s) 0 mois et 0 jour(s)\nsoit 0 mois et 0 jour(s)\nsoit 0 jour(s)"));
+        QCOMPARE(w.lbl("lblRésultat1")->text(), NoInterval);
 
+        // The window's own assignments do not recompute; the user's changes on either calendar do.
         w.depart()->setValue(QDate(2010, 3, 15));
         w.arrivee()->setValue(QDate(2011, 5, 19));
-        QCOMPARE(w.lbl("lblRésultat1")->text(),
-                 QStringLiteral("0 année(s) 0 mois et 0 jour(s)\nsoit 0 mois et 0 jour(s)\nsoit 0 jour(s)"));
+        QCOMPARE(w.lbl("lblRésultat1")->text(), NoInterval);
         QTest::keyClick(w.arrivee(), Qt::Key_Right);
         QCOMPARE(w.lbl("lblRésultat1")->text(),
                  QStringLiteral("1 année(s) 2 mois et 5 jour(s)\nsoit 14 mois et 5 jour(s)\nsoit 431 jour(s)"));
         QTest::keyClick(w.depart(), Qt::Key_PageUp, Qt::ControlModifier);
-        QCOMPARE(w.lbl("lblRésultat1")->text(),
-                 QStringLiteral("2 année(s) 2 mois et 5 jour(s)\nsoit 26 mois et 5 jour(s)\nsoit 796 jour(s)"));
+        QVERIFY(w.lbl("lblRésultat1")->text().startsWith(QStringLiteral("2 année(s) 2 mois")));
         saveShot(w.frm, QStringLiteral("frmdate-interval"));
 
-        // Back to Date mode: the result goes, the fields come back.
+        // Interval again changes nothing; Date mode takes the result away.
+        w.click("cmdMenu1");
+        QCOMPARE(w.depart()->value(), QDate(2009, 3, 15));
+        QVERIFY(w.lbl("lblRésultat1")->text().startsWith(QStringLiteral("2 année(s)")));
         w.click("cmdMenu0");
         QVERIFY(!w.lbl("lblRésultat1")->isVisible());
         QVERIFY(w.field(0)->isVisible());
         QVERIFY(!w.arrivee()->isEnabled());
-    }
-
-    void intervalModeAgainChangesNothing()
-    {
-        Window w;
-        w.click("cmdMenu1");
-        w.depart()->setValue(QDate(2011, 1, 1));
-        w.click("cmdMenu1");
-        QCOMPARE(w.depart()->value(), QDate(2011, 1, 1));
-        QCOMPARE(w.lbl("lblRésultat1")->text(),
-                 QStringLiteral("0 année(s) 0 mois et 0 jour(s)\nsoit 0 mois et 0 jour(s)\nsoit 0 jour(s)"));
     }
 
     void helpView_data()
@@ -266,13 +244,11 @@ private slots:
         help->click();
         QVERIFY(w.frm.helpShown());
         QCOMPARE(help->text(), QStringLiteral("Revenir au calculateur"));
-        QVERIFY(!w.get<QPushButton>("cmdMenu0")->isEnabled());
-        QVERIFY(!w.get<QPushButton>("cmdMenu1")->isEnabled());
-        QVERIFY(!w.depart()->isVisible() && !w.arrivee()->isVisible());
-        QVERIFY(!w.field(1)->isVisible());
-        QVERIFY(!w.lbl("lblRésultat1")->isVisible());
-        QVERIFY(w.lbl("lblExplication")->isVisible());
+        QVERIFY(!w.get<QPushButton>("cmdMenu0")->isEnabled() && !w.get<QPushButton>("cmdMenu1")->isEnabled());
+        for (const char *hidden : {"calDépart", "calArrivée", "txtIntervalle1", "lblRésultat1"})
+            QVERIFY2(!w.get<QWidget>(QString::fromUtf8(hidden))->isVisible(), hidden);
         QCOMPARE(w.lbl("lblExplication")->text(), shown(FrmDate::helpText()));
+        QVERIFY(w.lbl("lblExplication")->isVisible());
         if (dateMode)
             saveShot(w.frm, QStringLiteral("frmdate-help"));
         help->click();
