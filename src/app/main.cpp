@@ -1,3 +1,4 @@
+#include "app/FirstExpose.h"
 #include "app/FrenchTranslations.h"
 #include "app/InterfaceFont.h"
 #include "app/StartupProbe.h"
@@ -12,7 +13,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvolix"));
     QApplication::setDesktopFileName(QStringLiteral("org.tarvolix.Tarvolix"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarvolix-256.png")));
     FrenchTranslations::install(app);
     InterfaceFont::ensureProportional();
 
@@ -27,5 +27,9 @@ int main(int argc, char *argv[])
     if (!window)
         return 1;
     StartupProbe::watch(window);
+    // Decoding the 256-pixel icon (and the image plugins its reading loads)
+    // would delay the first window; every window, this one included, takes
+    // it up when it is set.
+    FirstExpose::then(window, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarvolix-256.png"))); });
     return QApplication::exec();
 }
