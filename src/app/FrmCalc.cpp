@@ -55,6 +55,15 @@ int modifierMask(Qt::KeyboardModifiers modifiers)
 
 QString colorCss(quint32 color) { return TranslateColor(color).name(); }
 
+QString colorSheet(const AppearanceColors &colors)
+{
+    return QStringLiteral("QWidget#fond { background: %1; }"
+                          "QLabel#lblAffich { background: %2; color: %3; }"
+                          "QTableView#flxCalc { background: %4; }")
+        .arg(colorCss(colors[ColorRole::Window]), colorCss(colors[ColorRole::DisplayBack]),
+             colorCss(colors[ColorRole::DisplayText]), colorCss(colors[ColorRole::Grid]));
+}
+
 } // namespace
 
 FrmCalc::FrmCalc(QWidget *parent)
@@ -73,6 +82,11 @@ FrmCalc::FrmCalc(QWidget *parent)
     central->setObjectName(QStringLiteral("fond"));
     central->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(central);
+    // The colours' sheet is set before the children are made: set after
+    // them, it would restyle each of them once more.
+    const Colors colors = AppearanceStore().colors();
+    central->setStyleSheet(colorSheet(colors));
+    central->setAttribute(Qt::WA_StyledBackground);
 
     auto *keypad = new QWidget(central);
     keypad->setGeometry(0, 0, KeypadWidth, KeypadHeight);
@@ -116,7 +130,7 @@ FrmCalc::FrmCalc(QWidget *parent)
                                        [this](KeyId k, int b, int s) { keyUp(k, b, s); }, this);
     qApp->installEventFilter(this);
 
-    applyAppearance(AppearanceStore().colors());
+    applyAppearance(colors);
     refresh();
     central->setFocus();
 }
@@ -242,13 +256,10 @@ void FrmCalc::applyAppearance(const Colors &colors)
         key->setBackColor(colors[ColorRole::Window]);
         key->setForeColor(colors[ColorRole::KeyText]);
     }
-    centralWidget()->setStyleSheet(
-        QStringLiteral("QWidget#fond { background: %1; }"
-                       "QLabel#lblAffich { background: %2; color: %3; }"
-                       "QTableView#flxCalc { background: %4; }")
-            .arg(colorCss(colors[ColorRole::Window]), colorCss(colors[ColorRole::DisplayBack]),
-                 colorCss(colors[ColorRole::DisplayText]), colorCss(colors[ColorRole::Grid])));
-    centralWidget()->setAttribute(Qt::WA_StyledBackground);
+    // Setting a sheet restyles every child: only a new one is set.
+    const QString sheet = colorSheet(colors);
+    if (centralWidget()->styleSheet() != sheet)
+        centralWidget()->setStyleSheet(sheet);
     drawKeyFaces();
 }
 

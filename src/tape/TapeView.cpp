@@ -58,6 +58,8 @@ void TapeView::fitFontToColumns()
     const qreal room0 = Twips::toPixels(ColumnWidthsTwips[0]) - padding;
     const qreal room1 = Twips::toPixels(ColumnWidthsTwips[1]) - padding;
     QFont fitted = font();
+    // The size fits this family only: the grid keeps it.
+    fitted.setFamily(fitted.family());
     for (qreal size = 8; size >= 5; size -= 0.5) {
         fitted.setPointSizeF(size);
         const QFontMetricsF metrics(fitted);
