@@ -6,10 +6,7 @@
 
 #include <QBrush>
 
-TapeTableModel::TapeTableModel(Tape &tape, QObject *parent)
-    : QAbstractTableModel(parent),
-      m_tape(tape),
-      m_commentMarker(QStringLiteral(":/comment-marker.xpm"))
+TapeTableModel::TapeTableModel(Tape &tape, QObject *parent) : QAbstractTableModel(parent), m_tape(tape)
 {
     connect(&tape, &Tape::aboutToAppendLine, this, [this] {
         const int row = rowCount();
@@ -53,7 +50,7 @@ QVariant TapeTableModel::data(const QModelIndex &index, int role) const
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::DecorationRole:
         if (column == Tape::CommentColumn && !line.cellIsEmpty(column))
-            return m_commentMarker;
+            return commentMarker();
         return {};
     case Qt::ToolTipRole:
         if (column == Tape::CommentColumn && !line.cellIsEmpty(column))
@@ -61,4 +58,11 @@ QVariant TapeTableModel::data(const QModelIndex &index, int role) const
         return {};
     default: return {};
     }
+}
+
+const QPixmap &TapeTableModel::commentMarker() const
+{
+    if (m_commentMarker.isNull())
+        m_commentMarker.load(QStringLiteral(":/comment-marker.xpm"));
+    return m_commentMarker;
 }

@@ -18,6 +18,9 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
 
 private:
+    const QPixmap &commentMarker() const;
+
     Tape &m_tape;
-    QPixmap m_commentMarker;
+    // Read when a comment first shows: a new tape has none.
+    mutable QPixmap m_commentMarker;
 };
