@@ -116,9 +116,6 @@ FrmCalc::FrmCalc(QWidget *parent)
     connect(m_grid, &TapeView::storeRequested, this, &FrmCalc::storeFromGrid);
     connect(m_grid, &TapeView::editRequested, this, &FrmCalc::openEdit);
 
-    m_editFrame = new EditFrame(central);
-    connect(m_editFrame, &EditFrame::buttonClicked, this, &FrmCalc::editButton);
-
     // The window can grow: the grid takes the extra room, the rest keeps its
     // place and size; the smallest window is the one laid out here.
     central->setMinimumSize(KeypadWidth + GridWidth + Margin, KeypadHeight);
@@ -233,6 +230,17 @@ void FrmCalc::showEvent(QShowEvent *event)
     for (QLabel *panel : m_memoryPanels)
         panel->setFixedWidth(panel->width());
     m_panelsFixed = true;
+}
+
+// Made when a line is first edited: most sessions never edit one. Made
+// last, it covers the keypad.
+EditFrame *FrmCalc::editFrame()
+{
+    if (!m_editFrame) {
+        m_editFrame = new EditFrame(centralWidget());
+        connect(m_editFrame, &EditFrame::buttonClicked, this, &FrmCalc::editButton);
+    }
+    return m_editFrame;
 }
 
 GdiKey *FrmCalc::key(KeyId id) const
@@ -457,7 +465,8 @@ bool FrmCalc::eventFilter(QObject *watched, QEvent *event)
         m_grid->setGeometry(KeypadWidth, top, size.width() - KeypadWidth - Margin, size.height() - top - Margin);
         return false;
     }
-    if (event->type() != QEvent::KeyPress || !m_previewKeys || !watched->isWidgetType() || m_editFrame->isVisible())
+    if (event->type() != QEvent::KeyPress || !m_previewKeys || !watched->isWidgetType()
+        || (m_editFrame && m_editFrame->isVisible()))
         return false;
     auto *widget = static_cast<QWidget *>(watched);
     if (widget->window() != this || QApplication::activeModalWidget())
@@ -480,7 +489,7 @@ void FrmCalc::openEdit(int row)
         m_editor.reset();
         return;
     }
-    m_editFrame->showFor(opening);
+    editFrame()->showFor(opening);
     m_grid->setEnabled(false);
 }
 

@@ -42,7 +42,7 @@ public:
     TapeDocument &document() { return *m_document; }
     GdiKey *key(KeyId id) const;
     bool isGridMode() const;
-    EditFrame *editFrame() const { return m_editFrame; }
+    EditFrame *editFrame();
     QString displayText() const;
     QString memoryPanelText(int k) const;
 
