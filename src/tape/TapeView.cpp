@@ -49,6 +49,31 @@ void TapeView::setModel(QAbstractItemModel *model)
     connect(model, &QAbstractItemModel::rowsInserted, this, &TapeView::followOpenLine);
 }
 
+namespace {
+
+// Whether the longest number text fits the value column and every function
+// name and operator the first one. The value column is measured first: it
+// takes a few texts, and a size too large for it needs no name measured.
+bool fitsColumns(const QFontMetricsF &metrics, qreal nameRoom, qreal valueRoom)
+{
+    qreal digit = 0;
+    for (char c = '0'; c <= '9'; ++c)
+        digit = std::max(digit, metrics.horizontalAdvance(QLatin1Char(c)));
+    // A negative mantissa of 15 digits with a three-digit exponent.
+    if (metrics.horizontalAdvance(QStringLiteral("-,E-")) + 18 * digit > valueRoom)
+        return false;
+    for (const QString &text : {QStringLiteral("Annulation"), QStringLiteral("Erreur!")})
+        if (metrics.horizontalAdvance(text) > valueRoom)
+            return false;
+    for (const QStringList *names : {&Functions::names(), &Operators::symbols()})
+        for (const QString &text : *names)
+            if (metrics.horizontalAdvance(text) > nameRoom)
+                return false;
+    return true;
+}
+
+} // namespace
+
 // The grid's widths are fixed; its font is the largest, from 8 points down,
 // in which every function name and the longest number text fit their
 // columns whole, whatever the font family.
@@ -62,19 +87,7 @@ void TapeView::fitFontToColumns()
     fitted.setFamily(fitted.family());
     for (qreal size = 8; size >= 5; size -= 0.5) {
         fitted.setPointSizeF(size);
-        const QFontMetricsF metrics(fitted);
-        qreal digit = 0;
-        for (char c = '0'; c <= '9'; ++c)
-            digit = std::max(digit, metrics.horizontalAdvance(QLatin1Char(c)));
-        // A negative mantissa of 15 digits with a three-digit exponent.
-        qreal value = metrics.horizontalAdvance(QStringLiteral("-,E-")) + 18 * digit;
-        for (const QString &text : {QStringLiteral("Annulation"), QStringLiteral("Erreur!")})
-            value = std::max(value, metrics.horizontalAdvance(text));
-        qreal name = 0;
-        for (const QStringList *names : {&Functions::names(), &Operators::symbols()})
-            for (const QString &text : *names)
-                name = std::max(name, metrics.horizontalAdvance(text));
-        if (name <= room0 && value <= room1)
+        if (fitsColumns(QFontMetricsF(fitted), room0, room1))
             break;
     }
     setFont(fitted);
